@@ -1,0 +1,123 @@
+// Start-up loading and the rebuild after a suspend.
+#include "core/init_phase.h"
+
+#include "core/app_state.h"
+#include "core/shared_objects.h"
+#include "engine/engine.h"
+#include "platform/platform.h"
+
+namespace {
+constexpr const char* kFontFile = "data\\_fontg\\Palatino Linotype.wid";
+// The last two progress pictures stay on screen at least this long each.
+constexpr uint32_t kLoadingPauseMs = 500;
+}  // namespace
+
+SharedObjects Shared;
+
+InitPhase::InitPhase(FrameTimer& timer, LoadingScreen& loading, CursorSprite& cursor)
+    : timer_(timer), loading_(loading), cursor_(cursor) {}
+
+void InitPhase::Run() {
+    CommonSteps();
+    if (initDone_) {
+        AfterSuspend();
+    } else {
+        FirstTime();
+    }
+}
+
+void InitPhase::CommonSteps() {
+    platform::RemoveCloseCommand(platform::FindWindow("Pebbledash"));
+    iBoundingSphereCollisionCheckSet(-1);
+    timer_.Start();
+}
+
+void InitPhase::MakeCameraAndSky() {
+    iEscEnable(0);
+    Shared.MainCamera = iCameraCreate(0, 0, 1.0f, 1.0f);
+    iCameraEulerOrientationSet(Shared.MainCamera, 0, 0, 0, "xyz");
+    iCameraLocationSet(Shared.MainCamera, {0, 10, 0});
+    iCameraLookAt(Shared.MainCamera, {0, 10, 10}, 1.0f);
+    iListenerCameraSet(Shared.MainCamera);
+    Shared.SkyBox = iSkyBoxCreate("data\\skybox01.sky");
+    iSkyBoxShow(Shared.SkyBox);
+}
+
+void InitPhase::MakeFonts() {
+    // Glyphs are scaled freely, so the font alone gets a mip chain.
+    iTextureMipLevelsSet(0);
+    Shared.Fonts[0] = iFontCreate(kFontFile, Shared.MainCamera);
+    Shared.Fonts[1] = iFontCreate(kFontFile, Shared.MainCamera);
+    iTextureMipLevelsSet(1);
+}
+
+void InitPhase::FirstTime() {
+    MakeCameraAndSky();
+    loading_.Build(Shared.MainCamera);
+
+    iTextureMipLevelsSet(1);
+    loading_.Advance();  // 2: the share screen's resources
+
+    MakeFonts();
+    loading_.Advance();  // 3
+
+    loading_.Advance();  // 4: main menu and exit question
+    loading_.Advance();  // 5: high scores, help, options, name entry
+    loading_.Advance();  // 6: car and difficulty choice, in-race dialog
+    loading_.Advance();  // 7: sounds and music
+    loading_.Advance();  // 8
+
+    cursor_.Build(Shared.MainCamera);
+    iLightDirectionalSet(&kLightDirection, kLightColor.data());
+    iMouseResolutionSet(800);
+
+    cursor_.Show();
+    AppState = StateMainMenu;
+    loading_.Advance();  // 9
+    platform::Sleep(kLoadingPauseMs);
+
+    loading_.Advance();  // 10: the race object
+    platform::Sleep(kLoadingPauseMs);
+
+    initDone_ = true;
+    loading_.Finish();
+}
+
+void InitPhase::AfterSuspend() {
+    MakeCameraAndSky();
+    loading_.Build(Shared.MainCamera);
+
+    iTextureMipLevelsSet(1);
+    loading_.Advance();  // the share screen again
+
+    MakeFonts();
+    loading_.Advance();
+
+    loading_.Advance();  // main menu and exit question rebuilt
+    loading_.Advance();  // side screens rebuilt
+    loading_.Advance();  // choice screens and dialog rebuilt
+    loading_.Advance();  // sounds and music
+    loading_.Advance();
+
+    cursor_.Build(Shared.MainCamera);
+    iLightDirectionalSet(&kLightDirection, kLightColor.data());
+    iMouseResolutionSet(800);
+    loading_.Advance();
+    platform::Sleep(kLoadingPauseMs);
+
+    loading_.Advance();  // the race, when built
+    platform::Sleep(kLoadingPauseMs);
+
+    initDone_ = true;
+    loading_.Finish();
+
+    if (InRaceSceneStates(AppState)) {
+        iCameraLocationSet(Shared.MainCamera, {0, 100, 0});
+        iCameraLookAt(Shared.MainCamera, {0, 0, -600}, 1.0f);
+    }
+    if (AppState == StateRace || AppState == StatePause) {
+        cursor_.Hide();
+    } else {
+        cursor_.Show();
+    }
+}

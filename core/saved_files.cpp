@@ -1,0 +1,120 @@
+// Loading, saving and editing the saved files.
+#include "core/saved_files.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/saved_file_io.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr const char* kSettingsFile = "data\\settings.dat";
+constexpr const char* kRecordsFile = "data\\records.dat";
+constexpr const char* kBossFile = "data\\boss.dat";
+
+int32_t DefaultScore(int rank) { return (11 - rank) * 100; }
+
+}  // namespace
+
+SavedFiles Saved;
+
+std::optional<uint8_t> SavedFiles::LoadSavedFiles() {
+    const auto settingsBytes =
+        ReadFileStart(platform::ResolvePath(kSettingsFile), Settings::kFileSize);
+    if (settingsBytes) {
+        settings = Settings::FromBytes(std::span<const uint8_t, Settings::kFileSize>(*settingsBytes));
+    } else {
+        settings = Settings{};
+        SaveSettings(SettingsCopy::Live);
+    }
+    pendingSettings = settings;
+
+    const auto recordBytes = ReadFileStart(platform::ResolvePath(kRecordsFile), kRecordsFileSize);
+    if (recordBytes) {
+        records = RecordTablesFromBytes(std::span<const uint8_t, kRecordsFileSize>(*recordBytes));
+    } else {
+        records = DefaultRecords();
+        SaveRecords();
+    }
+
+    std::optional<uint8_t> bossAppState;
+    const std::string bossPath = platform::ResolvePath(kBossFile);
+    if (FileExists(bossPath)) {
+        if (const auto bytes = ReadFileStart(bossPath, BossSnapshot::kFileSize)) {
+            BossSnapshot snapshot;
+            std::copy(bytes->begin(), bytes->end(), snapshot.bytes.begin());
+            bossAppState = snapshot.AppStateByte();
+        }
+        platform::DeleteFile(kBossFile);
+    }
+    return bossAppState;
+}
+
+bool SavedFiles::SaveSettings(SettingsCopy which) {
+    const Settings& record = which == SettingsCopy::Live ? settings : pendingSettings;
+    const Settings::Bytes bytes = record.ToBytes();
+    return WriteFile(kSettingsFile, bytes, "settings", settingsWarned_);
+}
+
+bool SavedFiles::SaveRecords() {
+    const auto bytes = RecordTablesToBytes(records);
+    return WriteFile(kRecordsFile, bytes, "high scores", recordsWarned_);
+}
+
+void SavedFiles::InsertRecord(int difficulty, int rank, std::string_view name,
+                              std::string_view country, int32_t score) {
+    if (difficulty < 0 || difficulty >= kRecordTableCount) return;
+    if (rank < 1 || rank > kRecordRankCount) return;
+    RecordTable& table = records[difficulty];
+    for (int r = kRecordRankCount; r > rank; --r) table[r - 1] = table[r - 2];
+    table[rank - 1].name.Assign(name);
+    table[rank - 1].score = score;
+    settings.lastCountry.Assign(country);
+    SaveRecords();
+}
+
+void SavedFiles::ClearRecords() {
+    const std::string path = platform::ResolvePath(kRecordsFile);
+    if (FileExists(path)) platform::DeleteFile(kRecordsFile);
+    for (RecordTable& table : records) {
+        for (int rank = 1; rank <= kRecordRankCount; ++rank) {
+            table[rank - 1].name.Assign("Anonymous");
+            table[rank - 1].score = DefaultScore(rank);
+        }
+    }
+    SaveRecords();
+}
+
+int SavedFiles::QualifyingRank(int difficulty, int32_t score) const {
+    if (difficulty < 0 || difficulty >= kRecordTableCount) return 0;
+    int rank = 0;
+    for (int n = kRecordRankCount; n >= 1; --n) {
+        if (records[difficulty][n - 1].score < score) rank = n;
+    }
+    return rank;
+}
+
+RecordTables SavedFiles::DefaultRecords() {
+    RecordTables tables;
+    for (int t = 0; t < kRecordTableCount; ++t) {
+        for (int rank = 1; rank <= kRecordRankCount; ++rank) {
+            RecordEntry& entry = tables[t][rank - 1];
+            entry.name.Assign("Anonymous" + std::to_string(t));
+            entry.score = DefaultScore(rank);
+        }
+    }
+    return tables;
+}
+
+bool SavedFiles::WriteFile(const char* programPath, std::span<const uint8_t> bytes,
+                           const char* loss, bool& warned) {
+    std::string reason;
+    if (ReplaceFile(platform::ResolvePath(programPath), bytes, &reason)) return true;
+    if (!warned) {
+        std::fprintf(stderr, "Pebbledash: cannot write %s: %s; %s will not be kept\n", programPath,
+                     reason.c_str(), loss);
+        warned = true;
+    }
+    return false;
+}

@@ -1,0 +1,95 @@
+// The OpenGL context and the window's display mode, through SDL.
+#include "engine/gl_context.h"
+
+#include <SDL2/SDL.h>
+#include <epoxy/gl.h>
+
+#include <cmath>
+
+#include "engine/engine_log.h"
+
+namespace engine {
+
+bool DecodeDisplayMode(int32_t code, DisplayModeRequest* mode) {
+    if (code <= 0) return false;
+    for (int bits : {32, 16, 24, 8}) {
+        if (code % bits != 0) continue;
+        const int64_t pixels = code / bits;
+        // A 4:3 mode of w x h pixels has w * w * 3 / 4 = pixels.
+        const int64_t width = std::llround(std::sqrt(double(pixels) * 4.0 / 3.0));
+        if (width % 4 != 0 || width * (width * 3 / 4) != pixels) continue;
+        *mode = {int(width), int(width * 3 / 4), bits};
+        return true;
+    }
+    return false;
+}
+
+GlContext::~GlContext() {
+    if (context_) SDL_GL_DeleteContext(context_);
+}
+
+bool GlContext::Open(SDL_Window* window, std::string* error) {
+    if (!window) {
+        *error = "no window";
+        return false;
+    }
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    context_ = SDL_GL_CreateContext(window);
+    if (!context_) {
+        *error = SDL_GetError();
+        return false;
+    }
+    window_ = window;
+    SDL_GL_MakeCurrent(window, context_);
+    SDL_GL_SetSwapInterval(0);
+    return true;
+}
+
+void GlContext::ApplyDisplay(bool fullScreen, int32_t modeCode) {
+    if (!window_) return;
+    fullScreenWidth_ = 0;
+    if (fullScreen) {
+        DisplayModeRequest request;
+        if (!DecodeDisplayMode(modeCode, &request)) request = {800, 600, 32};
+        SDL_DisplayMode want{};
+        want.w = request.width;
+        want.h = request.height;
+        want.format = request.bits == 16 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888;
+        SDL_DisplayMode closest{};
+        const int display = SDL_GetWindowDisplayIndex(window_);
+        if (!SDL_GetClosestDisplayMode(display < 0 ? 0 : display, &want, &closest)) {
+            if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &closest) != 0) closest = want;
+        }
+        if (SDL_SetWindowDisplayMode(window_, &closest) == 0 &&
+            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0) {
+            fullScreenWidth_ = closest.w > 0 ? closest.w : request.width;
+            return;
+        }
+        EngineLog::Write(std::string("full screen refused, staying in a window: ") + SDL_GetError());
+    }
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowSize(window_, 800, 600);
+}
+
+bool GlContext::Minimized() const {
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
+}
+
+void GlContext::DrawableSize(int* width, int* height) const {
+    *width = *height = 0;
+    if (window_) SDL_GL_GetDrawableSize(window_, width, height);
+}
+
+void GlContext::WindowSize(int* width, int* height) const {
+    *width = *height = 0;
+    if (window_) SDL_GetWindowSize(window_, width, height);
+}
+
+void GlContext::Swap() {
+    if (window_) SDL_GL_SwapWindow(window_);
+}
+
+}  // namespace engine

@@ -1,0 +1,130 @@
+// Body pairs and the contacts they make: only paired bodies touch, each pair with its own surface.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/math3d.h"
+#include "engine/physics_world.h"
+
+namespace engine {
+namespace {
+
+constexpr int kMaxContacts = 8;          // per two touching geoms
+constexpr double kFrictionUnit = 0.01;   // friction values are hundredths of a coefficient
+constexpr double kPercent = 0.01;
+constexpr double kContactErp = 0.4;
+constexpr double kContactCfm = 1e-4;
+constexpr double kBounceVelocity = 0.5;  // slower impacts do not bounce
+
+EngineHandle HandleOf(dGeomID geom) { return EngineHandle(reinterpret_cast<intptr_t>(dGeomGetData(geom))); }
+
+void Forget(std::vector<EngineHandle>& list, EngineHandle handle) {
+    list.erase(std::remove(list.begin(), list.end(), handle), list.end());
+}
+
+}  // namespace
+
+uint64_t PhysicsWorld::PairKey(EngineHandle a, EngineHandle b) {
+    const uint32_t low = uint32_t(std::min(a, b)), high = uint32_t(std::max(a, b));
+    return (uint64_t(high) << 32) | low;
+}
+
+EngineHandle PhysicsWorld::CreatePair(EngineHandle body1, EngineHandle body2) {
+    if (body1 == body2 || !bodies_.Get(body1) || !bodies_.Get(body2)) return 0;
+    const uint64_t key = PairKey(body1, body2);
+    if (auto found = pairByBodies_.find(key); found != pairByBodies_.end() && pairs_.Get(found->second)) {
+        return found->second;
+    }
+    BodyPair pair;
+    pair.body1 = body1;
+    pair.body2 = body2;
+    const EngineHandle handle = pairs_.Add(pair);
+    if (!handle) return 0;
+    pairByBodies_[key] = handle;
+    bodies_.Get(body1)->pairs.push_back(handle);
+    bodies_.Get(body2)->pairs.push_back(handle);
+    return handle;
+}
+
+void PhysicsWorld::DestroyPair(EngineHandle handle) {
+    BodyPair* pair = pairs_.Get(handle);
+    if (!pair) return;
+    pairByBodies_.erase(PairKey(pair->body1, pair->body2));
+    if (PhysicsBody* body = bodies_.Get(pair->body1)) Forget(body->pairs, handle);
+    if (PhysicsBody* body = bodies_.Get(pair->body2)) Forget(body->pairs, handle);
+    pairs_.Remove(handle);
+}
+
+void PhysicsWorld::NearCallback(void* data, dGeomID geom1, dGeomID geom2) {
+    static_cast<PhysicsWorld*>(data)->Collide(geom1, geom2);
+}
+
+void PhysicsWorld::Collide(dGeomID geom1, dGeomID geom2) {
+    const EngineHandle body1 = HandleOf(geom1), body2 = HandleOf(geom2);
+    if (body1 == body2) return;
+    const auto found = pairByBodies_.find(PairKey(body1, body2));
+    if (found == pairByBodies_.end()) return;
+    BodyPair* pair = pairs_.Get(found->second);
+    if (!pair || (!pair->response && !pair->feedback)) return;
+    const dBodyID ode1 = dGeomGetBody(geom1), ode2 = dGeomGetBody(geom2);
+    const bool moving1 = ode1 && !dBodyIsKinematic(ode1), moving2 = ode2 && !dBodyIsKinematic(ode2);
+    if (!moving1 && !moving2 && !pair->feedback) return;
+
+    dContact contacts[kMaxContacts];
+    const int count = dCollide(geom1, geom2, kMaxContacts, &contacts[0].geom, sizeof(dContact));
+    if (count <= 0) return;
+    if (pair->feedback) {
+        pair->touched = true;
+        pair->lastPoint = {float(contacts[0].geom.pos[0]), float(contacts[0].geom.pos[1]),
+                           float(contacts[0].geom.pos[2])};
+        pair->lastNormal = {float(contacts[0].geom.normal[0]), float(contacts[0].geom.normal[1]),
+                            float(contacts[0].geom.normal[2])};
+    }
+    if (!pair->response || (!moving1 && !moving2)) return;
+    for (int i = 0; i < count; ++i) {
+        FillSurface(*pair, body1, body2, &contacts[i]);
+        dJointID joint = dJointCreateContact(world_, contacts_, &contacts[i]);
+        dJointAttach(joint, ode1, ode2);
+    }
+}
+
+void PhysicsWorld::FillSurface(const BodyPair& pair, EngineHandle body1, EngineHandle body2, dContact* contact) {
+    dSurfaceParameters& surface = contact->surface;
+    surface.mode = dContactApprox1 | dContactSoftERP | dContactSoftCFM;
+    surface.mu = std::max(0.0, pair.friction * kFrictionUnit);
+    surface.soft_erp = kContactErp;
+    surface.soft_cfm = kContactCfm;
+    if (pair.restitution > 0) {
+        surface.mode |= dContactBounce;
+        surface.bounce = std::min(1.0, double(pair.restitution));
+        surface.bounce_vel = kBounceVelocity;
+    }
+    if (!pair.split) return;
+    const Wheel* wheel = nullptr;
+    for (EngineHandle body : {body1, body2}) {
+        const PhysicsBody* record = bodies_.Get(body);
+        if (!wheel && record && record->hungOn) wheel = wheels_.Get(record->hungOn);
+    }
+    if (!wheel || !wheel->joint) return;
+    dVector3 axle;
+    dJointGetHinge2Axis2(wheel->joint, axle);
+    const dReal* normal = contact->geom.normal;
+    dVector3 rolling;
+    dCalcVectorCross3(rolling, normal, axle);
+    const dReal length = dCalcVectorLength3(rolling);
+    if (length < 1e-6) return;
+    for (int i = 0; i < 3; ++i) contact->fdir1[i] = rolling[i] / length;
+    surface.mode |= dContactMu2 | dContactFDir1;
+    const double base = surface.mu;
+    surface.mu = std::max(0.0, base * pair.mu * kPercent);
+    surface.mu2 = std::max(0.0, base * pair.mu2 * kPercent);
+    if (pair.slip1 > 0) {
+        surface.mode |= dContactSlip1;
+        surface.slip1 = pair.slip1;
+    }
+    if (pair.slip2 > 0) {
+        surface.mode |= dContactSlip2;
+        surface.slip2 = pair.slip2;
+    }
+}
+
+}  // namespace engine

@@ -1,0 +1,90 @@
+// Textures: decoding, uploading and filtering.
+#include "engine/texture_store.h"
+
+#include <epoxy/gl.h>
+
+#include <algorithm>
+
+#include "engine/engine_log.h"
+#include "platform/platform.h"
+
+namespace engine {
+
+TextureStore::TextureStore(uint32_t generation) : textures_(generation) {
+    const uint8_t white[4] = {255, 255, 255, 255};
+    glGenTextures(1, &white_);
+    glBindTexture(GL_TEXTURE_2D, white_);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, white);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+}
+
+TextureStore::~TextureStore() {
+    textures_.ForEach([](EngineHandle, Texture& texture) { glDeleteTextures(1, &texture.id); });
+    glDeleteTextures(1, &white_);
+}
+
+EngineHandle TextureStore::CreateFromFile(const std::string& programPath) {
+    std::string error;
+    const auto bytes = ReadWholeFile(platform::ResolvePath(programPath), &error);
+    if (!bytes) {
+        EngineLog::CannotLoad(programPath, error);
+        return 0;
+    }
+    return CreateFromMemory(*bytes, programPath);
+}
+
+EngineHandle TextureStore::CreateFromMemory(std::span<const uint8_t> bytes, const std::string& label) {
+    std::string error;
+    const auto image = DecodeImage(bytes, &error);
+    if (!image) {
+        EngineLog::CannotLoad(label, error);
+        return 0;
+    }
+    return CreateFromImage(*image);
+}
+
+EngineHandle TextureStore::CreateFromImage(const Image& image) {
+    Texture texture{0, image.width, image.height};
+    glGenTextures(1, &texture.id);
+    glBindTexture(GL_TEXTURE_2D, texture.id);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 image.rgba.data());
+    const bool mipmapped = mipLevels_ != 1;
+    const GLint wrap = mipmapped ? GL_REPEAT : GL_CLAMP_TO_EDGE;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
+    if (mipLevels_ > 1) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, mipLevels_ - 1);
+    if (mipLevels_ == 1) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    if (mipmapped) glGenerateMipmap(GL_TEXTURE_2D);
+    const EngineHandle handle = textures_.Add(texture);
+    if (!handle) glDeleteTextures(1, &texture.id);
+    return handle;
+}
+
+EngineHandle TextureStore::Shared(const std::string& programPath) {
+    const std::string key = platform::ResolvePath(programPath);
+    auto found = shared_.find(key);
+    if (found != shared_.end()) return found->second;
+    const EngineHandle handle = CreateFromFile(programPath);
+    shared_.emplace(key, handle);
+    return handle;
+}
+
+void TextureStore::ClampEdges(EngineHandle texture) {
+    const Texture* found = textures_.Get(texture);
+    if (!found) return;
+    glBindTexture(GL_TEXTURE_2D, found->id);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
+
+unsigned TextureStore::GlName(EngineHandle texture) const {
+    const Texture* found = textures_.Get(texture);
+    return found ? found->id : white_;
+}
+
+}  // namespace engine

@@ -1,0 +1,51 @@
+// TextureStore: the OpenGL textures behind texture handles, made from files or memory.
+//
+// Filtering follows iTextureMipLevelsSet at creation: 1 gives a single level,
+// linear, clamped at the edges (menu pictures, crisp and without seams); 0 a full
+// mip chain, repeating (surfaces whose texture coordinates tile); n > 1 at most n levels.
+// Only the OpenGL texture and its size are kept, no pixels.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <unordered_map>
+
+#include "engine/engine.h"
+#include "engine/handle_pool.h"
+#include "engine/image_codec.h"
+
+namespace engine {
+
+struct Texture {
+    unsigned id = 0;
+    int width = 0, height = 0;
+};
+
+class TextureStore {
+public:
+    explicit TextureStore(uint32_t generation);
+    TextureStore(const TextureStore&) = delete;
+    TextureStore& operator=(const TextureStore&) = delete;
+    ~TextureStore();
+
+    EngineHandle CreateFromFile(const std::string& programPath);
+    EngineHandle CreateFromMemory(std::span<const uint8_t> bytes, const std::string& label);
+    EngineHandle CreateFromImage(const Image& image);
+    // A file's texture made once and shared by later calls (model materials, sky faces).
+    EngineHandle Shared(const std::string& programPath);
+    void SetMipLevels(int levels) { mipLevels_ = levels < 0 ? 0 : levels; }
+    void ClampEdges(EngineHandle texture);  // no repeating: for pictures that meet at seams
+
+    const Texture* Get(EngineHandle texture) const { return textures_.Get(texture); }
+    // The texture's OpenGL name, or a plain white texture for 0 and stale handles.
+    unsigned GlName(EngineHandle texture) const;
+
+private:
+    HandlePool<Texture> textures_;
+    std::unordered_map<std::string, EngineHandle> shared_;
+    unsigned white_ = 0;
+    int mipLevels_ = 0;
+};
+
+}  // namespace engine

@@ -1,0 +1,135 @@
+// The operating-system services the game uses: window, messages, pointer, time, files, shell, thread.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// ---- Window ---------------------------------------------------------------
+// One top-level window at a time. A handle stays valid until DestroyWindow;
+// every function accepts nullptr and a destroyed handle and does nothing.
+struct Window;
+using WindowHandle = Window*;
+
+struct WindowConfig {
+    int left = 0, top = 0, right = 806, bottom = 606;  // outer rectangle, desktop pixels
+    std::string className = "Pebbledash";
+    std::string title = "Pebbledash";
+};
+
+struct Rect { int left = 0, top = 0, right = 0, bottom = 0; };
+struct Point { int x = 0, y = 0; };
+
+enum class ShowCommand { Hide, Minimize, ShowNormal };
+
+WindowHandle CreateMainWindow(const WindowConfig& config);  // created hidden; nullptr on failure
+void DestroyWindow(WindowHandle window);
+void ShowWindow(WindowHandle window, ShowCommand command);
+WindowHandle FindWindow(const std::string& className);     // the live window of that class, or nullptr
+void MinimizeWindow(WindowHandle window);                  // as a minimise command from the system menu
+void RemoveCloseCommand(WindowHandle window);              // the title bar's close command is disabled
+Rect GetWindowRect(WindowHandle window);                   // outer rectangle in desktop pixels
+Point DesktopSize();                                       // of the display the window is on
+int CaptionHeight();                                       // title bar height in pixels (23 when unknown)
+// rgba: width x height pixels, rows top first; each value holds the bytes R, G, B, A
+// in memory order (as an RGBA image buffer copied in). Too few pixels: nothing happens.
+void SetWindowIcon(WindowHandle window, const std::vector<uint32_t>& rgba, int width, int height);
+
+// ---- Messages -------------------------------------------------------------
+// SDL's events become the window messages the game's window procedure handles.
+enum class MessageType {
+    None,
+    Close,        // the user asked to close the window
+    Activate,     // the window was activated (restored or focused)
+    ActivateApp,  // the application gained (param 1) or lost (param 0) focus
+    Paint,        // the window needs redrawing
+    HotKey,       // a registered hot key or an external 200/201 message; param = identifier
+    Quit,         // PostQuitMessage was called; ends GetMessage
+};
+
+struct Message {
+    MessageType type = MessageType::None;
+    WindowHandle window = nullptr;
+    int param = 0;
+};
+
+// The game's window procedure; returns true when it handled the message.
+using WindowProcedure = std::function<bool(const Message&)>;
+void SetWindowProcedure(WindowProcedure procedure);
+
+bool PeekMessage(Message& message);      // takes one pending message; false when none waits
+int GetMessage(Message& message);        // waits for one: >0 a message, 0 Quit, <0 failure
+void DispatchMessage(const Message& message);  // hands it to the window procedure
+void PostQuitMessage(int code);
+
+// Hot keys: key combinations that arrive as HotKey messages instead of their usual effect.
+enum HotKeyModifier : unsigned { ModAlt = 1, ModControl = 2, ModShift = 4 };
+enum class VirtualKey { Tab, F4 };
+bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, VirtualKey key);
+void UnregisterHotKey(WindowHandle window, int id);
+
+// Another program can post hot-key messages 200 (resume) and 201 (quit) to a
+// running game; see platform/README.md for the mechanism. Returns the address used.
+std::string ExternalHotKeyAddress();
+
+// ---- Dialogs and shell ----------------------------------------------------
+enum class MessageBoxAnswer { Yes, No };
+MessageBoxAnswer MessageBoxYesNo(const std::string& text, const std::string& caption);
+
+// Opens a web address, a mailto: link, a local file, or a ".url" file (whose
+// URL= line is opened) with the desktop's default handler. Never waits.
+void OpenWithDefaultHandler(const std::string& target);
+
+// Test seam: while a recorder is set, OpenWithDefaultHandler only records the
+// target (resolved address) instead of starting anything.
+void SetOpenRecorder(std::vector<std::string>* recorder);
+
+// ---- Pointer --------------------------------------------------------------
+Point CursorPosition();                  // desktop pixels
+void ShowSystemPointer(bool visible);
+
+// ---- Time -----------------------------------------------------------------
+uint64_t PerformanceCounter();
+uint64_t PerformanceFrequency();         // counts per second
+uint32_t TickCount();                    // milliseconds
+void Sleep(uint32_t milliseconds);
+
+// Test seam: a hand-driven clock. While on, the counter and tick only move
+// through AdvanceClock and Sleep, which then returns at once.
+void UseManualClock(uint32_t startTickMs);
+void AdvanceClock(double seconds);
+bool ManualClockActive();
+
+// ---- Files ----------------------------------------------------------------
+// The program's folder: where data/, sound/, wdata/ and play.url live.
+// Defaults to the executable's folder; the headless runner may point it elsewhere.
+void SetProgramFolder(const std::string& folder);
+std::string ProgramFolder();
+// Turns a program path ("data\\Sprite.x") into a real one: backslashes become
+// slashes, it is taken relative to the program folder, and a component that
+// does not exist as written is matched case-insensitively.
+std::string ResolvePath(const std::string& programPath);
+bool DeleteFile(const std::string& programPath);
+
+// ---- Worker thread --------------------------------------------------------
+// One background thread at the lowest priority. Created suspended; Resume
+// starts the procedure once. Join waits for it; the destructor joins.
+class WorkerThread {
+public:
+    explicit WorkerThread(std::function<void()> procedure);
+    ~WorkerThread();
+    WorkerThread(const WorkerThread&) = delete;
+    WorkerThread& operator=(const WorkerThread&) = delete;
+    void Resume();
+    bool Finished() const;
+    void Join();
+
+private:
+    struct State;
+    State* state_;
+};
+
+}  // namespace platform

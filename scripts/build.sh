@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Configures and builds one flavour of the project into a build folder.
+#   scripts/build.sh release   -> build/       (the game, benchmarks)
+#   scripts/build.sh test      -> build-test/  (tests, with AddressSanitizer and UBSan)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+flavour="${1:-release}"
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+case "$flavour" in
+  release) dir="$root/build"; args=(-DCMAKE_BUILD_TYPE=Release -DPEBBLEDASH_TESTS=OFF) ;;
+  test)    dir="$root/build-test"; args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPEBBLEDASH_SANITIZE=ON -DPEBBLEDASH_TESTS=ON) ;;
+  *) echo "unknown flavour: $flavour (release or test)" >&2; exit 2 ;;
+esac
+
+cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
+cmake --build "$dir" -j "$jobs"
+echo "$dir"

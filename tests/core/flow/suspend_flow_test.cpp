@@ -1,0 +1,98 @@
+// The boss key through the whole window cycle: suspend, wait, resume and rebuild.
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include "headless_run.h"
+#include "test_program_data.h"
+
+namespace {
+
+// The settings a first start writes, with the display switched to full screen.
+std::vector<uint8_t> FullScreenSettings() {
+    std::vector<uint8_t> bytes(48, 0);
+    bytes[0] = 0;  // full screen
+    bytes[3] = 1;  // 800 x 600
+    bytes[8] = 50;
+    bytes[12] = 50;
+    bytes[27] = 88;  // boss key F12
+    const uint16_t keys[] = {203, 205, 200, 208, 200, 208, 57};
+    for (int i = 0; i < 7; ++i) {
+        bytes[32 + 2 * i] = keys[i] & 0xff;
+        bytes[33 + 2 * i] = keys[i] >> 8;
+    }
+    return bytes;
+}
+
+// Sends hot-key message 200 (resume) to a game's socket.
+void SendResume(const std::string& socketPath) {
+    const int fd = socket(AF_UNIX, SOCK_DGRAM, 0);
+    if (fd < 0) return;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    sendto(fd, "200", 3, 0, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    close(fd);
+}
+
+class SuspendFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (std::filesystem::temp_directory_path() / "pebbledash-suspend-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        test_support::WriteStartupData(folder_);
+        test_support::WriteFile(folder_ / "script.txt", std::string("5 key 88 down\n6 key 88 up\n"));
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    std::string Script() const { return "--script '" + (folder_ / "script.txt").string() + "'"; }
+    std::filesystem::path folder_;
+};
+
+TEST_F(SuspendFlow, BossKeyInFullScreenClosesTheEngineAndResumeRebuildsEverything) {
+    test_support::WriteFile(folder_ / "data" / "settings.dat", FullScreenSettings());
+    const std::string socketPath = (folder_ / "hotkey.sock").string();
+    setenv("PEBBLEDASH_HOTKEY_SOCKET", socketPath.c_str(), 1);
+
+    // Another program asks the waiting game to resume, again and again until it has
+    // ended: while the game runs, the message changes nothing.
+    std::atomic<bool> finished{false};
+    std::thread resumer([&] {
+        while (!finished) {
+            SendResume(socketPath);
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        }
+    });
+    const auto run = test_support::RunHeadless(folder_, "--frames 12 --frame-ms 16 " + Script());
+    finished = true;
+    resumer.join();
+    unsetenv("PEBBLEDASH_HOTKEY_SOCKET");
+
+    ASSERT_EQ(run.exitCode, 0) << run.log;
+    EXPECT_EQ(run.Number("frames"), 12);
+    EXPECT_EQ(run.Number("app_state"), 5);
+    // Two init phases: the first start and the rebuild after the resume, ten pictures each.
+    EXPECT_EQ(run.Number("loading_pictures"), 20) << run.report;
+    EXPECT_EQ(run.List("missing_files"), "[]") << run.report;
+}
+
+TEST_F(SuspendFlow, BossKeyInAWindowOnlyMinimisesAndKeepsTheEngine) {
+    const auto run = test_support::RunHeadless(folder_, "--frames 12 --frame-ms 16 " + Script());
+    ASSERT_EQ(run.exitCode, 0) << run.log;
+    EXPECT_EQ(run.Number("app_state"), 5);
+    EXPECT_EQ(run.Number("loading_pictures"), 10) << run.report;
+}
+
+}  // namespace

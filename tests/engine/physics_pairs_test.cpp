@@ -1,0 +1,158 @@
+// Body pairs: only paired bodies touch; sensors, feedback and its reset; restitution.
+#include <cmath>
+
+#include "physics_fixture.h"
+
+namespace {
+
+constexpr Vec3 kFall{0, -40, 0};
+
+}  // namespace
+
+class PhysicsPairsTest : public PhysicsTest {
+protected:
+    // Drops the ball from y = 4 onto the slab for the given seconds, under program gravity.
+    void Drop(EngineHandle ball, float seconds) {
+        for (float t = 0; t < seconds; t += 0.016f) {
+            iBodyAccelerationApply(ball, kFall);
+            Frame(0.016f);
+        }
+    }
+    EngineHandle Ball() {
+        const EngineHandle ball = iBodySphereCreate(0.5f, 1);
+        iBodyLocationSet(ball, {0, 4, 0}, -1);
+        return ball;
+    }
+};
+
+TEST_F(PhysicsPairsTest, UnpairedBodiesPassThroughAndPairedOnesCollide) {
+    const EngineHandle slab = CreateSlab();
+    const EngineHandle ghost = Ball();
+    const EngineHandle solid = Ball();
+    iBodyLocationSet(solid, {3, 4, 0}, -1);
+    iBodyBodyCreate(slab, solid);
+    for (int i = 0; i < 90; ++i) {
+        iBodyAccelerationApply(solid, kFall);
+        iBodyAccelerationApply(ghost, kFall);
+        Frame(0.016f);
+    }
+    EXPECT_LT(iBodyLocation(ghost).y, -10.0f);
+    EXPECT_NEAR(iBodyLocation(solid).y, 0.5f, 0.05f) << "rests on the slab's top";
+    EXPECT_NEAR(iBodyVelocity(solid).y, 0.0f, 0.2f);
+}
+
+TEST_F(PhysicsPairsTest, TwoDynamicBodiesTouchOnlyWhenPaired) {
+    const EngineHandle a = iBodySphereCreate(1, 1), b = iBodySphereCreate(1, 1), c = iBodySphereCreate(1, 1);
+    iBodyLocationSet(a, {-3, 0, 0}, -1);
+    iBodyLocationSet(b, {3, 0, 0}, -1);
+    iBodyLocationSet(c, {3, 0, 5}, -1);
+    iBodyBodyCreate(b, a);
+    for (int i = 0; i < 60; ++i) {
+        iBodyAccelerationApply(a, {20, 0, 0});
+        iBodyAccelerationApply(c, {0, 0, -20});
+        Frame(0.016f);
+    }
+    EXPECT_LT(iBodyLocation(a).x + 1.9f, iBodyLocation(b).x) << "a pushes b instead of passing";
+    EXPECT_GT(iBodyVelocity(b).x, 1.0f);
+    EXPECT_LT(iBodyLocation(c).z, -5.0f) << "c went straight through b";
+}
+
+TEST_F(PhysicsPairsTest, ASensorPairReportsTheTouchWithoutResponse) {
+    const EngineHandle slab = CreateSlab();
+    const EngineHandle ball = Ball();
+    const EngineHandle pair = iBodyBodyCreate(ball, slab);
+    iBodyBodyCollisionResponseEnable(pair, 0);
+    iBodyBodyFeedbackEnable(pair, -1, -1, -1);
+    EXPECT_EQ(iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0), 0);
+    Drop(ball, 1.0f);
+    EXPECT_LT(iBodyLocation(ball).y, -3.0f) << "fell through";
+    float y = 99, ny = 0;
+    EXPECT_NE(iBodyBodyFeedback(pair, 0, -1, nullptr, &y, nullptr, nullptr, &ny, nullptr), 0);
+    EXPECT_LE(y, 0.5f);
+    EXPECT_NEAR(std::fabs(ny), 1.0f, 0.01f);
+    EXPECT_NE(iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0), 0) << "peeking kept it";
+    EXPECT_EQ(iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0), 0) << "the query cleared it";
+}
+
+TEST_F(PhysicsPairsTest, FeedbackCountsTouchesSinceThePreviousQuery) {
+    const EngineHandle slab = CreateSlab();
+    const EngineHandle ball = Ball();
+    const EngineHandle pair = iBodyBodyCreate(ball, slab);
+    Drop(ball, 1.0f);
+    EXPECT_EQ(iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0), 0) << "feedback is off";
+    iBodyBodyFeedbackEnable(pair, -1, -1, -1);
+    Drop(ball, 0.1f);
+    EXPECT_NE(iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0), 0) << "resting on it touches every step";
+    EXPECT_EQ(iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0), 0) << "no step since the query";
+    iBodyLocationSet(ball, {0, 20, 0}, -1);
+    iBodyPhysicsReset(ball);
+    Frame(0.016f);
+    EXPECT_EQ(iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0), 0) << "lifted away";
+    iBodyDisable(ball);
+    iBodyLocationSet(ball, {0, 0.3f, 0}, -1);
+    Frame(0.05f);
+    EXPECT_EQ(iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0), 0) << "a disabled body touches nothing";
+    iBodyEnable(ball);
+    Frame(0.016f);
+    EXPECT_NE(iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0), 0);
+}
+
+TEST_F(PhysicsPairsTest, AKinematicSphereStaysWhereTheProgramPutsIt) {
+    const EngineHandle pickup = iBodySphereCreate(3, 0);
+    const EngineHandle car = iBodySphereCreate(1, 20);
+    iBodyLocationSet(pickup, {10, 3, 0}, -1);
+    const EngineHandle pair = iBodyBodyCreate(pickup, car);
+    iBodyBodyCollisionResponseEnable(pair, 0);
+    iBodyBodyFeedbackEnable(pair, -1, -1, -1);
+    iBodyLocationSet(car, {0, 3, 0}, -1);
+    for (int i = 0; i < 60; ++i) {
+        iBodyAccelerationApply(pickup, {0, -40, 0});
+        iBodyForceApply(car, {2000, 0, 0}, {0, 0, 0});
+        Frame(0.016f);
+    }
+    EXPECT_EQ(iBodyLocation(pickup).y, 3.0f);
+    EXPECT_EQ(iBodyLocation(pickup).x, 10.0f);
+    EXPECT_GT(iBodyLocation(car).x, 20.0f) << "drove through the pickup";
+    EXPECT_NE(iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0), 0) << "and took it";
+}
+
+TEST_F(PhysicsPairsTest, RestitutionBouncesAndZeroDoesNot) {
+    const EngineHandle slab = CreateSlab();
+    const EngineHandle bouncy = Ball(), dull = Ball();
+    iBodyLocationSet(bouncy, {5, 4, 0}, -1);
+    iBodyBodyRestitutionSet(iBodyBodyCreate(bouncy, slab), 0.9f);
+    iBodyBodyRestitutionSet(iBodyBodyCreate(dull, slab), 0);
+    float highestAfterImpact[2] = {-1, -1};
+    bool landed[2] = {false, false};
+    for (int i = 0; i < 120; ++i) {
+        const EngineHandle balls[2] = {bouncy, dull};
+        for (int b = 0; b < 2; ++b) {
+            iBodyAccelerationApply(balls[b], kFall);
+            const float y = iBodyLocation(balls[b]).y;
+            if (y < 0.6f) landed[b] = true;
+            if (landed[b]) highestAfterImpact[b] = std::max(highestAfterImpact[b], y);
+        }
+        Frame(0.008f);
+    }
+    EXPECT_GT(highestAfterImpact[0], 2.0f);
+    EXPECT_LT(highestAfterImpact[1], 0.7f);
+}
+
+TEST_F(PhysicsPairsTest, APairIsOneForTwoBodiesAndEndsWithEither) {
+    const EngineHandle a = iBodySphereCreate(1, 1), b = iBodySphereCreate(1, 1);
+    const EngineHandle pair = iBodyBodyCreate(a, b);
+    EXPECT_NE(pair, 0);
+    EXPECT_EQ(iBodyBodyCreate(b, a), pair);
+    EXPECT_EQ(iBodyBodyCreate(a, a), 0);
+    EXPECT_EQ(iBodyBodyCreate(a, 0), 0);
+    iBodyBodyFeedbackEnable(pair, -1, -1, -1);
+    iBodyDestroy(b);
+    iBodyBodyFrictionSet(pair, 10);
+    EXPECT_EQ(iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0), 0);
+    const EngineHandle c = iBodySphereCreate(1, 1);
+    const EngineHandle again = iBodyBodyCreate(a, c);
+    EXPECT_NE(again, pair) << "a stale pair handle never names a new pair";
+    iBodyBodyDestroy(again);
+    iBodyBodyDestroy(again);
+    EXPECT_NE(iBodyBodyCreate(a, c), 0);
+}

@@ -1,0 +1,51 @@
+// Parsing of runner scripts.
+#include "input_script.h"
+
+#include <sstream>
+
+std::optional<InputScript> ParseInputScript(const std::string& text, std::string& error) {
+    InputScript script;
+    std::istringstream lines(text);
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(lines, line)) {
+        ++lineNumber;
+        if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+        std::istringstream words(line);
+        int frame = 0;
+        std::string verb;
+        if (!(words >> frame)) {
+            std::string rest;
+            if (std::istringstream(line) >> rest) {
+                error = "line " + std::to_string(lineNumber) + ": expected a frame number";
+                return std::nullopt;
+            }
+            continue;  // blank or comment
+        }
+        ScriptAction action;
+        bool ok = frame >= 1 && static_cast<bool>(words >> verb);
+        if (ok && verb == "key") {
+            std::string direction;
+            ok = static_cast<bool>(words >> action.key >> direction) && (direction == "down" || direction == "up") &&
+                 action.key > 0 && action.key < 256;
+            action.kind = direction == "down" ? ScriptAction::Kind::KeyDown : ScriptAction::Kind::KeyUp;
+        } else if (ok && verb == "mouse") {
+            action.kind = ScriptAction::Kind::Mouse;
+            ok = static_cast<bool>(words >> action.x >> action.y);
+        } else if (ok && verb == "click") {
+            action.kind = ScriptAction::Kind::Click;
+        } else if (ok && verb == "shot") {
+            action.kind = ScriptAction::Kind::Shot;
+            ok = static_cast<bool>(words >> action.name) && action.name.find('/') == std::string::npos;
+        } else {
+            ok = false;
+        }
+        std::string extra;
+        if (!ok || (words >> extra)) {
+            error = "line " + std::to_string(lineNumber) + ": cannot read \"" + line + "\"";
+            return std::nullopt;
+        }
+        script[frame].push_back(action);
+    }
+    return script;
+}
