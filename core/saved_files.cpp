@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/saved_file_io.h"
 #include "platform/platform.h"
 
 namespace {
@@ -21,7 +20,7 @@ SavedFiles Saved;
 
 std::optional<uint8_t> SavedFiles::LoadSavedFiles() {
     const auto settingsBytes =
-        ReadFileStart(platform::ResolvePath(kSettingsFile), Settings::kFileSize);
+        platform::ReadFileStart(platform::ResolvePath(kSettingsFile), Settings::kFileSize);
     if (settingsBytes) {
         settings = Settings::FromBytes(std::span<const uint8_t, Settings::kFileSize>(*settingsBytes));
     } else {
@@ -30,7 +29,7 @@ std::optional<uint8_t> SavedFiles::LoadSavedFiles() {
     }
     pendingSettings = settings;
 
-    const auto recordBytes = ReadFileStart(platform::ResolvePath(kRecordsFile), kRecordsFileSize);
+    const auto recordBytes = platform::ReadFileStart(platform::ResolvePath(kRecordsFile), kRecordsFileSize);
     if (recordBytes) {
         records = RecordTablesFromBytes(std::span<const uint8_t, kRecordsFileSize>(*recordBytes));
     } else {
@@ -40,8 +39,8 @@ std::optional<uint8_t> SavedFiles::LoadSavedFiles() {
 
     std::optional<uint8_t> bossAppState;
     const std::string bossPath = platform::ResolvePath(kBossFile);
-    if (FileExists(bossPath)) {
-        if (const auto bytes = ReadFileStart(bossPath, BossSnapshot::kFileSize)) {
+    if (platform::FileExists(bossPath)) {
+        if (const auto bytes = platform::ReadFileStart(bossPath, BossSnapshot::kFileSize)) {
             BossSnapshot snapshot;
             std::copy(bytes->begin(), bytes->end(), snapshot.bytes.begin());
             bossAppState = snapshot.AppStateByte();
@@ -76,7 +75,7 @@ void SavedFiles::InsertRecord(int difficulty, int rank, std::string_view name,
 
 void SavedFiles::ClearRecords() {
     const std::string path = platform::ResolvePath(kRecordsFile);
-    if (FileExists(path)) platform::DeleteFile(kRecordsFile);
+    if (platform::FileExists(path)) platform::DeleteFile(kRecordsFile);
     for (RecordTable& table : records) {
         for (int rank = 1; rank <= kRecordRankCount; ++rank) {
             table[rank - 1].name.Assign("Anonymous");
@@ -110,7 +109,7 @@ RecordTables SavedFiles::DefaultRecords() {
 bool SavedFiles::WriteFile(const char* programPath, std::span<const uint8_t> bytes,
                            const char* loss, bool& warned) {
     std::string reason;
-    if (ReplaceFile(platform::ResolvePath(programPath), bytes, &reason)) return true;
+    if (platform::ReplaceFile(platform::ResolvePath(programPath), bytes, &reason)) return true;
     if (!warned) {
         std::fprintf(stderr, "Pebbledash: cannot write %s: %s; %s will not be kept\n", programPath,
                      reason.c_str(), loss);

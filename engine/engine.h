@@ -37,7 +37,8 @@ struct Quaternion { float x = 0, y = 0, z = 0, w = 1; };  // unit rotation; (0, 
 int iEngineOpen(platform::WindowHandle window, int reserved);  // non-zero on success
 // Six int32: 0, 0, display mode code (width x height x bits), engine option
 // (0 or 2: 2 turns on 4x multisampling), full screen (-1) or windowed (0), unused.
-// A full-screen mode the display lacks falls back to the nearest one it has.
+// Windowed gives an 800 x 600 client area. A full-screen mode the display lacks
+// falls back to the nearest one it has (SDL_GetClosestDisplayMode).
 int iEngineSettings(const int32_t* block);
 void iEngineMain();
 void iEngineInitBegin();
@@ -61,16 +62,20 @@ void iEngineErrorFlagSet(int flag);
 void iExit();                     // stop rendering: the frame loop ends
 void iEscEnable(int enabled);     // when on, Escape calls iExit
 int iDisplayMode();               // above 0 in full screen (the mode's width), 0 windowed
-void iScreenWipe(float r, float g, float b);  // clears the window and presents
-void iRender();                   // draws and presents at once (loading screens)
+void iScreenWipe(float r, float g, float b);  // fills the window (bars too) with a colour and presents
+void iRender();                   // draws (with the texts printed so far) and presents at once (loading screens)
 float iFrq();                     // the last frame's duration, seconds
 float iSystemTimer();             // seconds since the engine opened
-void iTextureMipLevelsSet(int levels);         // for textures made after: 1 none, 0 a full chain
+// For textures made after: 1 a single level, clamped at the edges (menu pictures:
+// crisp, no seams); 0 a full mip chain, repeating (tiled surfaces); n > 1 at most n levels.
+void iTextureMipLevelsSet(int levels);
 void iBoundingSphereCollisionCheckSet(int on); // cull meshes whose bounding sphere is off screen
 
 // ---- Camera, light, sky -----------------------------------------------------
 // Vertical field of view 60 degrees, near 0.5, far 10000. The viewport is given
-// as fractions of the picture (x, y, width, height).
+// as fractions of the picture (x, y from its top-left corner, width, height).
+// A new camera stands at the origin looking along +z with +y up. Every camera
+// draws the 3D scene into its viewport, oldest camera first.
 EngineHandle iCameraCreate(float x, float y, float width, float height);
 Vec3 iCameraLocation(EngineHandle camera);
 void iCameraLocationSet(EngineHandle camera, const Vec3& location);
@@ -81,15 +86,19 @@ void iCameraOrientationSet(EngineHandle camera, const Quaternion& orientation);
 void iCameraEulerOrientationSet(EngineHandle camera, float rx, float ry, float rz, const char* order);
 void iListenerCameraSet(EngineHandle camera);  // 3D sound is heard from this camera
 // One directional light: direction the light travels; colour r, g, b and an
-// ambient share in a (0.4: faces turned away keep 40 % of the colour).
+// ambient share in a (0.4: faces turned away keep 40 % of the colour). Until it is
+// set, and for model parts without normals (flat menu quads), meshes are unlit.
 void iLightDirectionalSet(const Vec3* direction, const float* color);
-EngineHandle iSkyBoxCreate(const char* file);  // ".sky": six face images
+EngineHandle iSkyBoxCreate(const char* file);  // ".sky": six face images (formats/sky_box_file.h)
 void iSkyBoxShow(EngineHandle skyBox);
 
 // ---- Textures and meshes ----------------------------------------------------
 EngineHandle iTextureCreate(const char* file);  // PNG, JPG, DDS (uncompressed RGBA)
 // Decodes an image held in memory (PNG, JPG, DDS); serial is unique per call.
 EngineHandle iTextureCreateFromMemory(const void* data, uint32_t size, int32_t serial);
+// Meshes keep each part's material colour (diffuse, with its alpha) and picture
+// (a file beside the model); iMeshTextureSet replaces the picture of every part.
+// A model file is read once and shared by every mesh and sprite made from it.
 EngineHandle iMeshCreate(const char* file);                 // every part of a ".x" file as one mesh
 EngineHandle iMeshPartCreate(const char* file, int index);  // the index-th mesh of the file
 void iMeshTextureSet(EngineHandle mesh, EngineHandle texture);
@@ -101,8 +110,8 @@ void iMeshEulerOrientationSet(EngineHandle mesh, float rx, float ry, float rz, c
 void iMeshRenderModeSet(EngineHandle mesh, int source, int destination, int reserved, int flags);
 void iMeshRenderPrioritySet(EngineHandle mesh, int priority);  // higher draws later
 void iMeshZBiasSet(EngineHandle mesh, float bias);             // pulls the mesh towards the camera in depth tests
-void iMeshAlphaSet(EngineHandle mesh, float alpha);            // 0..1
-void iMeshShow(EngineHandle mesh);
+void iMeshAlphaSet(EngineHandle mesh, float alpha);            // 0..1; below 1 blends even in the opaque mode
+void iMeshShow(EngineHandle mesh);  // meshes draw in priority order; blended ones do not write depth
 void iMeshHide(EngineHandle mesh);  // meshes are created hidden
 
 // ---- Sprites and text (the screen overlay) ----------------------------------
@@ -112,13 +121,15 @@ EngineHandle iSpriteCreate(const char* file, EngineHandle camera);
 void iSpriteTextureSet(EngineHandle sprite, EngineHandle texture);
 void iSpriteLocationSet(EngineHandle sprite, const Vec2& location);  // centre, overlay units
 void iSpriteScaleSet(EngineHandle sprite, const Vec2& scale);        // (20, 15) fills the screen
-void iSpriteColorSet(EngineHandle sprite, float r, float g, float b, float a);
+void iSpriteColorSet(EngineHandle sprite, float r, float g, float b, float a);  // multiplies the picture; a blends
 void iSpritePrioritySet(EngineHandle sprite, int priority);
 void iSpriteShow(EngineHandle sprite);
 void iSpriteHide(EngineHandle sprite);
-EngineHandle iFontCreate(const char* file, EngineHandle camera);  // ".wid" bitmap font
-// Draws text in this frame only. location: left end of the line's vertical middle;
-// size: em width and height in overlay units; spacing: extra advance per character.
+EngineHandle iFontCreate(const char* file, EngineHandle camera);  // ".wid" bitmap font (formats/wid_font.h)
+// Draws text in this frame only, over every sprite. location: left end of the
+// line's vertical middle; size: em width and height in overlay units; spacing:
+// extra advance per character (a digit half an em wide at size 0.5 and spacing
+// 0.1 advances 0.35). Texts end with iEngineRender and when iEngineMain starts a frame.
 void iPrint(const char* text, const Vec2& location, const Vec2& size, float spacing, EngineHandle font);
 void iPrintColorSet(float r, float g, float b, float a);  // for the prints that follow
 void iPrintsHide();  // drops the texts printed so far in this frame
@@ -146,7 +157,7 @@ float iMouseX();                  // 0..1 across the picture, left to right
 float iMouseY();                  // 0..1 down the picture, top to bottom
 int iMouseButtonDown(int button); // 0 left, 1 right
 int iMouseButtonClick(int button);
-void iMouseResolutionSet(int pixels);  // pointer fractions are quantised to this many steps
+void iMouseResolutionSet(int pixels);  // pointer fractions are quantised to this many steps; 0 not at all
 
 // ---- Tools and tests only -------------------------------------------------------
 // Writes the last presented picture (the 4:3 picture, without bars) to a PNG file

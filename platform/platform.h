@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -113,6 +115,20 @@ std::string ProgramFolder();
 // does not exist as written is matched case-insensitively.
 std::string ResolvePath(const std::string& programPath);
 bool DeleteFile(const std::string& programPath);
+
+// Small whole files at real paths (the saved files).
+// The first `size` bytes of a file; nothing when it cannot be opened or read or is
+// shorter. Bytes past `size` are not read.
+std::optional<std::vector<uint8_t>> ReadFileStart(const std::string& path, size_t size);
+bool FileExists(const std::string& path);
+// The temporary file a replacement is written to first: beside the target, so the
+// final rename stays within one file system.
+std::string TemporaryPathFor(const std::string& path);
+// Writes bytes to the temporary file, flushes it to disk and only then renames it
+// over `path`: a crash or a full disk never leaves a half-written file. On failure
+// the old file is left as it was, the temporary file is removed and the cause
+// ("No space left on device") is stored in `reason` when given.
+bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes, std::string* reason = nullptr);
 
 // ---- Worker thread --------------------------------------------------------
 // One background thread at the lowest priority. Created suspended; Resume

@@ -46,6 +46,9 @@ void ForgetMessagesOf(WindowHandle window);
 // Starts listening for external hot-key messages at ExternalHotKeyAddress().
 void ListenForExternalHotKeys();
 
+// The game's icon, 32 x 32, set on every window it creates.
+std::vector<uint32_t> GameIconPixels(int& width, int& height);
+
 // The pointer's last known position inside the window's client area.
 Point TrackedClientPointer();
 

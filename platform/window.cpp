@@ -98,6 +98,8 @@ WindowHandle CreateMainWindow(const WindowConfig& config)
     record->alive = true;
     Window* handle = record.get();
     Records().push_back(std::move(record));
+    int iconWidth = 0, iconHeight = 0;
+    SetWindowIcon(handle, GameIconPixels(iconWidth, iconHeight), iconWidth, iconHeight);
     ListenForExternalHotKeys();
     return handle;
 }

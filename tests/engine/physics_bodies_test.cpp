@@ -93,7 +93,7 @@ TEST_F(PhysicsBodiesTest, TheLocationIsTheFilesOriginAndTheCentreOfMassLiesAmong
     ExpectNear(iBodyLocation(body), {10, 0, 0});
     ExpectNear(iBodyLocationCM(body), {12, 0, 0});
     iBodyEulerOrientationSet(body, 0, 90, 0, "xyz", -1);
-    ExpectNear(iBodyLocation(body), {10, 0, 0}) << "turns about its origin";
+    ExpectNear(iBodyLocation(body), {10, 0, 0});  // it turns about its origin
     ExpectNear(iBodyLocationCM(body), {10, 0, -2});
 
     Vec3 location;

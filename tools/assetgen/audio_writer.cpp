@@ -2,6 +2,7 @@
 #include "tools/assetgen/audio_writer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 
@@ -60,9 +61,15 @@ Bytes Encode(const std::vector<float>& samples, int channels, int rate, int form
   if (quality >= 0) sf_command(sound, SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
   std::vector<float> clipped(samples.size());
   std::transform(samples.begin(), samples.end(), clipped.begin(),
-                 [](float s) { return std::clamp(s, -1.0f, 1.0f); });
+                 [](float s) { return std::isfinite(s) ? std::clamp(s, -1.0f, 1.0f) : 0.0f; });
+  // Written in blocks: the Vorbis encoder is fed a block at a time.
   const sf_count_t frames = static_cast<sf_count_t>(clipped.size() / channels);
-  const bool written = sf_writef_float(sound, clipped.data(), frames) == frames;
+  const sf_count_t block = 4096;
+  bool written = true;
+  for (sf_count_t done = 0; done < frames && written; done += block) {
+    const sf_count_t count = std::min(block, frames - done);
+    written = sf_writef_float(sound, clipped.data() + done * channels, count) == count;
+  }
   sf_close(sound);
   if (!written) throw std::runtime_error("libsndfile could not write every sample");
   return file.bytes;

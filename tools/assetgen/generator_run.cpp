@@ -38,6 +38,8 @@ const std::vector<Module>& Modules() {
       {"help", Plain<GenerateHelpPages>},
       {"hud", Plain<GenerateHudPictures>},
       {"textures", Plain<GenerateTextures>},
+      {"sounds", Plain<GenerateSounds>},
+      {"music", Plain<GenerateMusic>},
       {"mockups", Plain<ComposeScreenMockups>, true},
   };
   return modules;

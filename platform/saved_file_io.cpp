@@ -1,11 +1,13 @@
-// Saved-file reads and atomic writes over POSIX files.
-#include "core/saved_file_io.h"
+// Whole-file reads and crash-safe replacement of small files, over POSIX calls.
+#include "platform/platform.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace platform {
 
 namespace {
 
@@ -86,3 +88,5 @@ bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes, std::s
     SyncFolder(FolderOf(path));
     return true;
 }
+
+}  // namespace platform
