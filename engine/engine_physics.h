@@ -22,7 +22,9 @@ void iSimulationFrqSet(float stepSeconds);  // fixed step in seconds; 0 (or less
 
 // ---- Bodies ---------------------------------------------------------------------
 // A static triangle mesh from a ".ply" file (world units, relative to the body's
-// origin). It never moves by itself; iBodyLocationSet and the orientation setters place it.
+// origin). A triangle (a, b, c) is solid on the side away from (b - a) x (c - a),
+// so that cross product must point out of the solid. It never moves by itself;
+// iBodyLocationSet and the orientation setters place it.
 EngineHandle iBodyCreate(const char* file);
 // A body made of the spheres of a ".spg" file ("x y z radius" a line, relative to
 // the body's origin). mass is the whole body's mass, shared by the spheres in

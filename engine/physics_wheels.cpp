@@ -2,8 +2,10 @@
 //
 // Axis 1 is the chassis's +y: the wheel steers about it and the suspension works
 // along it. Axis 2 is the chassis's -z, so a positive spin rolls the car towards
-// its +x. Steering holds the joint's first angle at the wanted angle with both
-// stops on it; a positive steering angle turns about -y, which takes +x towards +z.
+// its +x. Steering drives the joint's first angle to the wanted angle within one
+// step with a strong motor (stops at 80 degrees either way). ODE measures that
+// angle as the chassis's turn against the wheel, so a positive angle turns the
+// wheel about -y, which takes +x towards +z.
 #include <algorithm>
 #include <cmath>
 
@@ -14,8 +16,7 @@ namespace engine {
 namespace {
 
 constexpr double kMaxSteering = 80 * kDegrees;
-constexpr double kStopErp = 0.8;
-constexpr double kStopCfm = 1e-6;
+constexpr double kSteeringTorque = 1e5;
 constexpr double kSmallest = 1e-9;
 
 void Forget(std::vector<EngineHandle>& list, EngineHandle handle) {
@@ -58,10 +59,8 @@ EngineHandle PhysicsWorld::CreateWheel(EngineHandle chassis, EngineHandle wheelB
     const dReal axis1[3] = {up.x, up.y, up.z};
     const dReal axis2[3] = {axle.x, axle.y, axle.z};
     dJointSetHinge2Axes(joint, axis1, axis2);
-    dJointSetHinge2Param(joint, dParamLoStop, 0);
-    dJointSetHinge2Param(joint, dParamHiStop, 0);
-    dJointSetHinge2Param(joint, dParamStopERP, kStopErp);
-    dJointSetHinge2Param(joint, dParamStopCFM, kStopCfm);
+    dJointSetHinge2Param(joint, dParamLoStop, -kMaxSteering);
+    dJointSetHinge2Param(joint, dParamHiStop, kMaxSteering);
     wheels_.Get(handle)->joint = joint;
     return handle;
 }
@@ -83,15 +82,12 @@ void PhysicsWorld::PrepareWheel(Wheel& wheel) {
     dJointSetHinge2Param(wheel.joint, dParamSuspensionERP, springStep / sum);
     dJointSetHinge2Param(wheel.joint, dParamSuspensionCFM, 1.0 / sum);
 
-    const double target = std::clamp(-double(wheel.steeringDegrees) * kDegrees, -kMaxSteering, kMaxSteering);
-    if (target > dJointGetHinge2Param(wheel.joint, dParamHiStop)) {
-        dJointSetHinge2Param(wheel.joint, dParamHiStop, target);
-        dJointSetHinge2Param(wheel.joint, dParamLoStop, target);
-    } else {
-        dJointSetHinge2Param(wheel.joint, dParamLoStop, target);
-        dJointSetHinge2Param(wheel.joint, dParamHiStop, target);
-    }
-    dJointSetHinge2Param(wheel.joint, dParamVel2, double(wheel.spinDegrees) * kDegrees);
+    const double target = std::clamp(double(wheel.steeringDegrees) * kDegrees, -kMaxSteering, kMaxSteering);
+    const double error = target - dJointGetHinge2Angle1(wheel.joint);
+    dJointSetHinge2Param(wheel.joint, dParamVel, error / step_);
+    dJointSetHinge2Param(wheel.joint, dParamFMax, kSteeringTorque);
+    // ODE drives the first body relative to the second: the chassis turns against the wheel.
+    dJointSetHinge2Param(wheel.joint, dParamVel2, -double(wheel.spinDegrees) * kDegrees);
     dJointSetHinge2Param(wheel.joint, dParamFMax2, std::max(0.0f, wheel.power));
 }
 

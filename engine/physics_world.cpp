@@ -20,8 +20,12 @@ std::unique_ptr<PhysicsWorld>& CurrentWorld() {
     return world;
 }
 
-// Program-wide: survives re-opens, so each opening's handles start at a new generation
-// and a step set before a re-open still holds after it.
+// Each opening's handles start at a new generation. The stride leaves room for a
+// slot's own generation, which grows each time the slot is reused within an opening.
+constexpr uint32_t kGenerationStride = 128;
+
+// Program-wide, surviving re-opens: the next opening's generation, and the step, so
+// that a step set before a re-open still holds after it.
 uint32_t& NextGeneration() {
     static uint32_t generation = 1;
     return generation;
@@ -91,7 +95,7 @@ PhysicsWorld& PhysicsWorld::Current() {
     auto& world = CurrentWorld();
     if (!world) {
         world = std::make_unique<PhysicsWorld>(NextGeneration(), RememberedStep());
-        NextGeneration() += 1;
+        NextGeneration() += kGenerationStride;
     }
     return *world;
 }
@@ -114,6 +118,7 @@ PhysicsWorld::PhysicsWorld(uint32_t generation, double step)
     dWorldSetContactMaxCorrectingVel(world_, 20);
     dWorldSetContactSurfaceLayer(world_, 0.005);
     dWorldSetAutoDisableFlag(world_, 0);
+    dRandSetSeed(0);  // ODE draws from one global generator; each world starts it afresh
     space_ = dHashSpaceCreate(nullptr);
     dHashSpaceSetLevels(space_, -2, 8);
     contacts_ = dJointGroupCreate(0);

@@ -45,7 +45,7 @@ TEST_F(PhysicsPairsTest, TwoDynamicBodiesTouchOnlyWhenPaired) {
     const EngineHandle a = iBodySphereCreate(1, 1), b = iBodySphereCreate(1, 1), c = iBodySphereCreate(1, 1);
     iBodyLocationSet(a, {-3, 0, 0}, -1);
     iBodyLocationSet(b, {3, 0, 0}, -1);
-    iBodyLocationSet(c, {3, 0, 5}, -1);
+    iBodyLocationSet(c, {3, 0, 3}, -1);
     iBodyBodyCreate(b, a);
     for (int i = 0; i < 60; ++i) {
         iBodyAccelerationApply(a, {20, 0, 0});

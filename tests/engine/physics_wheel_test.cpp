@@ -125,3 +125,17 @@ TEST_F(PhysicsWheelTest, AWheelEndsWithItsBodies) {
     Frame(0.1f);
     EXPECT_EQ(iBodyVelocity(car.wheelBodies[0]).y, 0.0f) << "a loose wheel without forces stays still";
 }
+
+TEST_F(PhysicsWheelTest, FullLockAtTopSpeedKeepsTheCarOnItsWheels) {
+    const EngineHandle slab = CreateSlab(2000);
+    const Car car = CreateCar(slab, {0, 0.9f, 0}, 0);
+    Drive(car, 0, 0, 0.5f);
+    Drive(car, 7000, 0, 4);
+    EXPECT_GT(iBodyVelocity(car.chassis).x, 55.0f) << "top speed within a few seconds";
+    float lowestUp = 1;
+    for (int i = 0; i < 40; ++i) {
+        Drive(car, 7000, 30, 0.05f);
+        lowestUp = std::fmin(lowestUp, iVectorRotate({0, 1, 0}, iBodyOrientation(car.chassis)).y);
+    }
+    EXPECT_GT(lowestUp, 0.8f);
+}
