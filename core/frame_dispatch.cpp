@@ -9,7 +9,8 @@
 #include "engine/engine.h"
 #include "platform/platform.h"
 
-FrameDispatch::FrameDispatch(FrameTimer& timer, CursorSprite& cursor) : timer_(timer), cursor_(cursor) {}
+FrameDispatch::FrameDispatch(FrameTimer& timer, CursorSprite& cursor, PointerDispatch& pointer)
+    : timer_(timer), cursor_(cursor), pointer_(pointer) {}
 
 void FrameDispatch::RunStep() {
     timer_.Measure();
@@ -21,6 +22,8 @@ void FrameDispatch::RunStep() {
         cursor_.Show();
     }
     KeyboardStep();
+    pointer_.HoverStep();
+    pointer_.ClickStep();
 }
 
 void FrameDispatch::KeyboardStep() {

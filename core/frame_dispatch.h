@@ -3,10 +3,11 @@
 
 #include "core/cursor_sprite.h"
 #include "core/frame_timer.h"
+#include "core/pointer_dispatch.h"
 
 class FrameDispatch {
 public:
-    FrameDispatch(FrameTimer& timer, CursorSprite& cursor);
+    FrameDispatch(FrameTimer& timer, CursorSprite& cursor, PointerDispatch& pointer);
 
     // Once per frame between iEngineRunBegin and iEngineRunEnd.
     void RunStep();
@@ -18,6 +19,7 @@ private:
 
     FrameTimer& timer_;
     CursorSprite& cursor_;
+    PointerDispatch& pointer_;
 };
 
 // Leaves the result screens for the main menu: the menu camera view and state.

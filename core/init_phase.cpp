@@ -2,8 +2,10 @@
 #include "core/init_phase.h"
 
 #include "core/app_state.h"
+#include "core/music.h"
 #include "core/shared_objects.h"
 #include "engine/engine.h"
+#include "engine/engine_sound.h"
 #include "platform/platform.h"
 
 namespace {
@@ -51,6 +53,16 @@ void InitPhase::MakeFonts() {
     iTextureMipLevelsSet(1);
 }
 
+void InitPhase::MakeSoundsAndMusic() {
+    Shared.HoverSound = iSoundCreate("sound\\14.WAV", 0);
+    Shared.ClickSound = iSoundCreate("sound\\15.wav", 0);
+    static constexpr const char* kMusicFiles[] = {"sound\\musmenu.ogg", "sound\\musgame1.ogg",
+                                                  "sound\\musgame2.ogg", "sound\\musgame3.ogg"};
+    for (size_t i = 0; i < Shared.MusicTracks.size(); ++i) {
+        Shared.MusicTracks[i] = iSoundOggCreate(kMusicFiles[i], 0, 0);
+    }
+}
+
 void InitPhase::FirstTime() {
     MakeCameraAndSky();
     loading_.Build(Shared.MainCamera);
@@ -64,7 +76,8 @@ void InitPhase::FirstTime() {
     loading_.Advance();  // 4: main menu and exit question
     loading_.Advance();  // 5: high scores, help, options, name entry
     loading_.Advance();  // 6: car and difficulty choice, in-race dialog
-    loading_.Advance();  // 7: sounds and music
+    MakeSoundsAndMusic();
+    loading_.Advance();  // 7
     loading_.Advance();  // 8
 
     cursor_.Build(Shared.MainCamera);
@@ -81,6 +94,7 @@ void InitPhase::FirstTime() {
 
     initDone_ = true;
     loading_.Finish();
+    PlayMusic("1");
 }
 
 void InitPhase::AfterSuspend() {
@@ -96,7 +110,8 @@ void InitPhase::AfterSuspend() {
     loading_.Advance();  // main menu and exit question rebuilt
     loading_.Advance();  // side screens rebuilt
     loading_.Advance();  // choice screens and dialog rebuilt
-    loading_.Advance();  // sounds and music
+    MakeSoundsAndMusic();
+    loading_.Advance();
     loading_.Advance();
 
     cursor_.Build(Shared.MainCamera);
@@ -114,6 +129,8 @@ void InitPhase::AfterSuspend() {
     if (InRaceSceneStates(AppState)) {
         iCameraLocationSet(Shared.MainCamera, {0, 100, 0});
         iCameraLookAt(Shared.MainCamera, {0, 0, -600}, 1.0f);
+    } else {
+        PlayMusic("1");
     }
     if (AppState == StateRace || AppState == StatePause) {
         cursor_.Hide();

@@ -20,6 +20,7 @@ private:
     void AfterSuspend();
     void MakeCameraAndSky();
     void MakeFonts();
+    void MakeSoundsAndMusic();
 
     FrameTimer& timer_;
     LoadingScreen& loading_;

@@ -35,7 +35,8 @@ int RunProgram(std::optional<uint32_t> seed) {
     LoadingScreen loading;
     CursorSprite cursor;
     InitPhase initPhase(timer, loading, cursor);
-    FrameDispatch dispatch(timer, cursor);
+    PointerDispatch pointer(cursor);
+    FrameDispatch dispatch(timer, cursor, pointer);
 
     WindowCycle::Hooks hooks;
     hooks.initPhase = [&initPhase] { initPhase.Run(); };

@@ -5,6 +5,9 @@
 #include <epoxy/gl.h>
 
 #include "engine/engine_log.h"
+#include "engine/math3d.h"
+#include "engine/physics_world.h"
+#include "engine/sound_system.h"
 #include "platform/sdl_bridge.h"
 
 namespace engine {
@@ -57,7 +60,8 @@ Engine::Engine(std::unique_ptr<GlContext> glContext, uint32_t generation)
       meshes(generation),
       sprites(generation),
       fonts(generation),
-      skyBoxes(generation) {
+      skyBoxes(generation),
+      effects(generation) {
     std::string error;
     if (!scene_.Build(&error) || !overlay_.Build(&error)) {
         EngineLog::Write("cannot build the shaders: " + error);
@@ -114,6 +118,16 @@ void Engine::DrawPicture() {
         scene_.Draw(*this, camera, rect);
     });
     overlay_.Draw(*this);
+}
+
+void Engine::AfterRunPhase() {
+    const float seconds = clock.LastFrame();
+    PhysicsFrame(seconds);
+    effects.Simulate(seconds);
+    if (const Camera* camera = cameras.Get(listenerCamera)) {
+        SoundListenerUpdate(camera->location, QuatRotate(camera->orientation, {0, 0, 1}),
+                            QuatRotate(camera->orientation, {0, 1, 0}));
+    }
 }
 
 void Engine::Present(const char* what) {

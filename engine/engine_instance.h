@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/effects_world.h"
 #include "engine/engine.h"
 #include "engine/frame_clock.h"
 #include "engine/gl_context.h"
@@ -46,6 +47,9 @@ public:
     // picture for 0 or a stale camera.
     PixelRect ViewportOf(EngineHandle camera) const;
     uint64_t NextSerial() { return ++serial_; }
+    // The frame's work after the run phase: the physics steps, the effects, and the
+    // listener on its camera.
+    void AfterRunPhase();
 
     std::unique_ptr<GlContext> context;  // first, so it is destroyed last
     platform::WindowHandle window = nullptr;
@@ -57,9 +61,11 @@ public:
     HandlePool<Sprite> sprites;
     HandlePool<Font> fonts;
     HandlePool<SkyBox> skyBoxes;
+    EffectsWorld effects;
     std::vector<PrintedText> texts;  // this frame's
     float printColor[4] = {1, 1, 1, 1};
     EngineHandle shownSkyBox = 0;
+    EngineHandle listenerCamera = 0;  // 3D sound is heard from here
     Light light;
     bool cullBySphere = false;
     int samples = 0;

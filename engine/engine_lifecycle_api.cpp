@@ -5,6 +5,8 @@
 #include "engine/engine_instance.h"
 #include "engine/engine_log.h"
 #include "engine/input_mapper.h"
+#include "engine/physics_world.h"
+#include "engine/sound_system.h"
 #include "platform/sdl_bridge.h"
 
 using engine::Engine;
@@ -24,7 +26,11 @@ int Flag(bool value) { return value ? kTrue : 0; }
 
 }  // namespace
 
-int iEngineOpen(platform::WindowHandle window, int) { return Flag(Engine::Open(window)); }
+int iEngineOpen(platform::WindowHandle window, int) {
+    if (!Engine::Open(window)) return 0;
+    engine::SoundOpen();
+    return kTrue;
+}
 
 int iEngineSettings(const int32_t* block) {
     Engine* e = Engine::Active();
@@ -53,8 +59,13 @@ void iEngineInitEnd() {
 
 void iEngineRunBegin() {}
 
+// The physics steps run here, after the run phase, so the forces the run phase
+// gave act on each of them; effects and the listener follow this frame's objects.
 void iEngineRunEnd() {
-    if (Engine::Active()) platform::ConsumeInputPresses();
+    Engine* e = Engine::Active();
+    if (!e) return;
+    platform::ConsumeInputPresses();
+    e->AfterRunPhase();
 }
 
 void iEngineRender() {
@@ -67,7 +78,13 @@ void iEngineRender() {
 
 void iEngineExitBegin() {}
 void iEngineExitEnd() {}
-void iEngineClose() { Engine::Close(); }
+// Every object ends: drawing objects and effects with the engine instance, then
+// the physics world and the sounds.
+void iEngineClose() {
+    Engine::Close();
+    engine::PhysicsClose();
+    engine::SoundClose();
+}
 
 int iEngineIsActive() {
     Engine* e = Engine::Active();

@@ -1,11 +1,14 @@
 // The engine's camera, light, sky box, texture and mesh functions.
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/engine_effects.h"
 #include "engine/engine_instance.h"
 #include "engine/engine_log.h"
 #include "engine/math3d.h"
+#include "engine/physics_world.h"
 #include "formats/sky_box_file.h"
 #include "platform/platform.h"
 
@@ -89,7 +92,9 @@ void iCameraEulerOrientationSet(EngineHandle camera, float rx, float ry, float r
     if (engine::Camera* found = FindCamera(camera)) found->orientation = engine::QuatEuler(rx, ry, rz, order);
 }
 
-void iListenerCameraSet(EngineHandle) {}
+void iListenerCameraSet(EngineHandle camera) {
+    if (Engine* e = Engine::Active()) e->listenerCamera = camera;
+}
 
 void iLightDirectionalSet(const Vec3* direction, const float* color) {
     Engine* e = Engine::Active();
@@ -195,4 +200,32 @@ void iMeshShow(EngineHandle mesh) {
 
 void iMeshHide(EngineHandle mesh) {
     if (engine::Mesh* found = FindMesh(mesh)) found->visible = false;
+}
+
+EngineHandle iBodyMeshCreate(const char* file, EngineHandle body) {
+    Engine* e = Engine::Active();
+    if (!e || !file) return 0;
+    if (!engine::PhysicsBodyPose(body, nullptr, nullptr)) {
+        engine::EngineLog::Write(std::string("no body to carry ") + file);
+        return 0;
+    }
+    const EngineHandle mesh = CreateMesh(file, -1);
+    if (engine::Mesh* found = FindMesh(mesh)) found->body = body;
+    return mesh;
+}
+
+EngineHandle iMeshBodyShadowCasterCreate(const char* file, EngineHandle body, float fadeHeight) {
+    Engine* e = Engine::Active();
+    if (!e || !file) return 0;
+    if (!engine::PhysicsBodyPose(body, nullptr, nullptr)) {
+        engine::EngineLog::Write(std::string("no body to cast the shadow ") + file);
+        return 0;
+    }
+    const EngineHandle mesh = CreateMesh(file, -1);
+    if (engine::Mesh* found = FindMesh(mesh)) {
+        found->body = body;
+        found->shadow = true;
+        found->fadeHeight = std::isfinite(fadeHeight) ? fadeHeight : 0;
+    }
+    return mesh;
 }

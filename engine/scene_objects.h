@@ -42,6 +42,11 @@ struct Mesh {
     float alpha = 1;
     bool visible = false;
     uint64_t serial = 0;  // creation order: ties of priority draw oldest first
+    // Bound to a physics body: drawn at the body's pose, read when drawing (its own
+    // location and orientation are then unused); nothing while the body is gone.
+    EngineHandle body = 0;
+    bool shadow = false;       // a shadow caster: flattened onto the table, dark (shadow_pass.h)
+    float fadeHeight = 0;      // shadow casters: height above the table where the shadow is gone
 };
 
 struct Sprite {

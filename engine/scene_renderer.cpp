@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/engine_instance.h"
+#include "engine/physics_world.h"
 
 namespace engine {
 namespace {
@@ -96,6 +97,9 @@ bool Blended(const Mesh& mesh) {
     return mesh.alpha < 1 || mesh.sourceBlend != kBlendOne || mesh.destinationBlend != kBlendZero;
 }
 
+// Within one priority: opaque meshes, then shadow casters, then blended meshes.
+int Stage(const Mesh& mesh) { return mesh.shadow ? 1 : Blended(mesh) ? 2 : 0; }
+
 // True when a sphere (view space) lies wholly outside the view volume.
 bool OutsideView(const Vec3& centre, float radius, float aspect) {
     if (centre.z + radius < kNearPlane || centre.z - radius > kFarPlane) return true;
@@ -118,6 +122,7 @@ SceneRenderer::~SceneRenderer() {
 
 bool SceneRenderer::Build(std::string* error) {
     if (!program_.Build(kVertexShader, kFragmentShader, error)) return false;
+    if (!shadows_.Build(error) || !effects_.Build(error)) return false;
     const std::vector<float> cube = SkyCube();
     glGenVertexArrays(1, &skyArray_);
     glBindVertexArray(skyArray_);
@@ -152,20 +157,43 @@ void SceneRenderer::Draw(Engine& engine, const Camera& camera, const PixelRect& 
     const Vec3 direction = Normalized(light.direction);
     glUniform3f(program_.Uniform("uLightDirection"), direction.x, direction.y, direction.z);
     glUniform4fv(program_.Uniform("uLightColor"), 1, light.color);
-    std::vector<const Mesh*> visible;
+    std::vector<Placed> visible;
     engine.meshes.ForEach([&](EngineHandle, Mesh& mesh) {
-        if (mesh.visible && mesh.model) visible.push_back(&mesh);
+        if (!mesh.visible || !mesh.model) return;
+        Placed placed{&mesh, mesh.location, mesh.orientation};
+        if (mesh.body && !PhysicsBodyPose(mesh.body, &placed.location, &placed.orientation)) return;
+        visible.push_back(placed);
     });
-    std::sort(visible.begin(), visible.end(), [](const Mesh* a, const Mesh* b) {
-        if (a->priority != b->priority) return a->priority < b->priority;
-        if (Blended(*a) != Blended(*b)) return !Blended(*a);
-        return a->serial < b->serial;
+    std::sort(visible.begin(), visible.end(), [](const Placed& a, const Placed& b) {
+        if (a.mesh->priority != b.mesh->priority) return a.mesh->priority < b.mesh->priority;
+        if (Stage(*a.mesh) != Stage(*b.mesh)) return Stage(*a.mesh) < Stage(*b.mesh);
+        return a.mesh->serial < b.mesh->serial;
     });
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
-    for (const Mesh* mesh : visible) DrawMesh(engine, *mesh, view, aspect);
+    for (size_t i = 0; i < visible.size(); ++i) {
+        if (!visible[i].mesh->shadow) {
+            DrawMesh(engine, visible[i], view, aspect);
+            continue;
+        }
+        if (i == 0 || !visible[i - 1].mesh->shadow) shadows_.Begin(view, projection);
+        DrawShadow(engine, visible[i]);
+        if (i + 1 == visible.size() || !visible[i + 1].mesh->shadow) {
+            shadows_.End();
+            program_.Use();
+        }
+    }
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
+    effects_.Draw(engine, camera, MatMul(projection, view));
+}
+
+void SceneRenderer::DrawShadow(Engine& engine, const Placed& placed) {
+    const Mesh& mesh = *placed.mesh;
+    const float darkness = ShadowPass::Darkness(placed.location.y, mesh.fadeHeight, mesh.alpha);
+    const Mat4 placement = MatMul(ShadowPass::Flattening(engine.light.direction, engine.light.set),
+                                  MatPlacement(placed.location, placed.orientation, mesh.scale));
+    shadows_.Caster(*mesh.model, mesh.part, placement, darkness);
 }
 
 void SceneRenderer::DrawSky(Engine& engine, const Camera& camera) {
@@ -190,12 +218,13 @@ void SceneRenderer::DrawSky(Engine& engine, const Camera& camera) {
     glDepthMask(GL_TRUE);
 }
 
-void SceneRenderer::DrawMesh(Engine& engine, const Mesh& mesh, const Mat4& view, float aspect) {
-    const Mat4 model = MatPlacement(mesh.location, mesh.orientation, mesh.scale);
+void SceneRenderer::DrawMesh(Engine& engine, const Placed& placed, const Mat4& view, float aspect) {
+    const Mesh& mesh = *placed.mesh;
+    const Mat4 model = MatPlacement(placed.location, placed.orientation, mesh.scale);
     SetMatrix(program_, "uModel", model);
     // Normals: the inverse scale, then the rotation; a flattened axis turns normals onto it.
     auto inverse = [](float s) { return 1.0f / (std::abs(s) > 1e-6f ? s : std::copysign(1e-6f, s)); };
-    const Mat4 normalMatrix = MatMul(MatRotation(mesh.orientation),
+    const Mat4 normalMatrix = MatMul(MatRotation(placed.orientation),
                                      MatScale({inverse(mesh.scale.x), inverse(mesh.scale.y), inverse(mesh.scale.z)}));
     float normal3[9];
     for (int c = 0; c < 3; ++c) {

@@ -1,16 +1,21 @@
-// SceneRenderer: draws one camera's 3D scene: the shown sky box, then the visible meshes.
+// SceneRenderer: draws one camera's 3D scene: the shown sky box, the visible meshes, then the effects.
 //
 // Meshes draw in priority order (higher later); within one priority opaque meshes
-// before blended ones, then oldest first. A mesh blends when its render mode is not
+// first, then shadow casters (one shadow pass for each run of them, shadow_pass.h),
+// then blended meshes, then oldest first. A mesh blends when its render mode is not
 // (2, 1) (one, zero) or its alpha is below 1 (then with source alpha and one minus
 // source alpha); blended meshes test depth but do not write it. Faces are not culled.
+// A mesh bound to a body is drawn at the body's pose of the moment of drawing.
+// Trails and particles come last (effects_renderer.h).
 #pragma once
 
 #include <string>
 
+#include "engine/effects_renderer.h"
 #include "engine/math3d.h"
 #include "engine/picture_target.h"
 #include "engine/shader_program.h"
+#include "engine/shadow_pass.h"
 
 namespace engine {
 
@@ -34,10 +39,20 @@ public:
     void Draw(Engine& engine, const Camera& camera, const PixelRect& viewport);
 
 private:
+    // A visible mesh where it stands this frame.
+    struct Placed {
+        const Mesh* mesh = nullptr;
+        Vec3 location;
+        Quaternion orientation;
+    };
+
     void DrawSky(Engine& engine, const Camera& camera);
-    void DrawMesh(Engine& engine, const Mesh& mesh, const Mat4& view, float aspect);
+    void DrawMesh(Engine& engine, const Placed& placed, const Mat4& view, float aspect);
+    void DrawShadow(Engine& engine, const Placed& placed);
 
     ShaderProgram program_;
+    ShadowPass shadows_;
+    EffectsRenderer effects_;
     unsigned skyArray_ = 0, skyBuffer_ = 0;
 };
 

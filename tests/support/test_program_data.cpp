@@ -51,6 +51,28 @@ std::vector<uint8_t> BlockFont() {
     font.glyphs[' '].advance = 8.0f;
     return formats::WriteWidFont(font);
 }
+
+// A tenth of a second of silence as a mono 16-bit PCM WAV. The sound library reads a
+// file by its header, so the same bytes serve the ".ogg" music files.
+std::vector<uint8_t> SilentWav() {
+    const uint32_t rate = 22050, dataBytes = rate / 10 * 2;
+    const uint32_t fields[] = {36 + dataBytes, 16, 0x00010001, rate, rate * 2, 0x00100002, dataBytes};
+    std::vector<uint8_t> wav;
+    auto text = [&wav](const char* chars) { wav.insert(wav.end(), chars, chars + 4); };
+    auto put = [&wav](uint32_t v) {
+        for (int i = 0; i < 4; ++i) wav.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    };
+    text("RIFF");
+    put(fields[0]);
+    text("WAVE");
+    text("fmt ");
+    for (int i = 1; i < 6; ++i) put(fields[i]);
+    text("data");
+    put(fields[6]);
+    wav.resize(wav.size() + dataBytes, 0);
+    return wav;
+}
+
 }  // namespace
 
 std::vector<uint8_t> SolidPng(int width, int height, std::array<uint8_t, 4> rgba) {
@@ -99,6 +121,11 @@ void WriteStartupData(const std::filesystem::path& root) {
         WriteFile(data / name, SolidPng(4, 4, {90, 120, 160, 255}));
     }
     WriteFile(data / "skybox01.sky", formats::WriteSkyBox(sky));
+
+    // The pointer's hover and click sounds and the four music tracks of the init phase.
+    for (const char* name : {"14.WAV", "15.wav", "musmenu.ogg", "musgame1.ogg", "musgame2.ogg", "musgame3.ogg"}) {
+        WriteFile(root / "sound" / name, SilentWav());
+    }
 
     WriteFile(root / "play.url", std::string("[InternetShortcut]\r\nURL=") + kPlayAddress + "\r\n");
 }

@@ -46,8 +46,11 @@ TEST(ModelExport, PartsKeepTheirOrderAndVisibleFacesWindForTheLeftHandedView) {
     // left-handed view, so the plain cross product points into the box.
     const aiVector3D centre(0, 0, static_cast<float>(10.0 * m + 1));
     for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
-      const aiVector3D toFace = mesh->mVertices[mesh->mFaces[f].mIndices[0]] - centre;
+      const unsigned first = mesh->mFaces[f].mIndices[0];
+      const aiVector3D toFace = mesh->mVertices[first] - centre;
       EXPECT_LT(FaceCross(mesh, f) * toFace, 0) << "part " << m << " face " << f;
+      // Normals come back pointing out of the box.
+      EXPECT_GT(mesh->mNormals[first] * toFace, 0) << "part " << m << " face " << f;
     }
     ASSERT_NE(scene->mMaterials[mesh->mMaterialIndex], nullptr);
     aiString texture;

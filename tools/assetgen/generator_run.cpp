@@ -40,6 +40,12 @@ const std::vector<Module>& Modules() {
       {"textures", Plain<GenerateTextures>},
       {"sounds", Plain<GenerateSounds>},
       {"music", Plain<GenerateMusic>},
+      {"tracks", Plain<GenerateTracks>},
+      {"cars", Plain<GenerateCars>},
+      {"pickups", Plain<GeneratePickups>},
+      {"closing", [](GeneratorContext& context, const GeneratorOptions& options) {
+         GenerateClosingScreen(context, options.publisherUrl);
+       }},
       {"mockups", Plain<ComposeScreenMockups>, true},
   };
   return modules;
@@ -55,6 +61,7 @@ std::vector<std::string> ModuleNames() {
 
 GeneratorResult RunGenerator(const GeneratorOptions& options) {
   if (options.out.empty()) throw std::runtime_error("no output folder given");
+  if (options.publisherUrl.empty()) throw std::runtime_error("no publisher address given");
   for (const std::string& name : options.only) {
     bool known = false;
     for (const Module& module : Modules()) known = known || name == module.name;

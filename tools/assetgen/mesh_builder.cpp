@@ -104,6 +104,33 @@ void MeshBuilder::AddCylinder(V3 base, V3 top, double radius, int segments, int 
   }
 }
 
+void MeshBuilder::AddExtruded(const std::vector<std::pair<double, double>>& polygon, double z0,
+                              double z1, int swatch) {
+  double u, v;
+  SwatchUv(swatch, u, v);
+  const size_t n = polygon.size();
+  V3 centre{0, 0, 0};
+  for (const auto& [x, y] : polygon) centre = centre + V3{x / n, y / n, 0};
+  for (double z : {z0, z1}) {
+    const V3 out{0, 0, z == z0 ? -1.0 : 1.0};
+    const uint32_t middle = AddVertex({{centre.x, centre.y, z}, out, u, v});
+    for (size_t i = 0; i < n; ++i) {
+      const auto& [ax, ay] = polygon[i];
+      const auto& [bx, by] = polygon[(i + 1) % n];
+      const uint32_t a = AddVertex({{ax, ay, z}, out, u, v});
+      const uint32_t b = AddVertex({{bx, by, z}, out, u, v});
+      AddTriangle(middle, a, b, out);
+    }
+  }
+  for (size_t i = 0; i < n; ++i) {
+    const auto& [ax, ay] = polygon[i];
+    const auto& [bx, by] = polygon[(i + 1) % n];
+    V3 out = Normalised({by - ay, -(bx - ax), 0});
+    if (Dot(out, V3{(ax + bx) / 2 - centre.x, (ay + by) / 2 - centre.y, 0}) < 0) out = out * -1;
+    AddFlatQuad({ax, ay, z0}, {bx, by, z0}, {bx, by, z1}, {ax, ay, z1}, out, swatch);
+  }
+}
+
 void MeshBuilder::AddEllipsoid(V3 centre, V3 radii, int rings, int segments, int swatch) {
   double u, v;
   SwatchUv(swatch, u, v);

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace assetgen {
@@ -49,6 +50,9 @@ class MeshBuilder {
   void AddBox(V3 min, V3 max, int swatch);
   // A closed cylinder along axis from base to top, in one swatch.
   void AddCylinder(V3 base, V3 top, double radius, int segments, int swatch);
+  // A convex polygon (x, y corners in order) extruded along z from z0 to z1.
+  void AddExtruded(const std::vector<std::pair<double, double>>& polygon, double z0, double z1,
+                   int swatch);
   // A sphere-ish ellipsoid in one swatch.
   void AddEllipsoid(V3 centre, V3 radii, int rings, int segments, int swatch);
   void SetColour(float r, float g, float b, float a);  // for the vertices that follow

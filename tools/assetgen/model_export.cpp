@@ -11,8 +11,7 @@ namespace assetgen {
 
 namespace {
 
-aiMesh* MakeMesh(const MeshBuilder& part, unsigned materialIndex, bool visibleWinding) {
-  if (part.Indices().empty()) throw std::runtime_error("mesh part " + part.Name() + " is empty");
+aiMesh* MakeMesh(const MeshBuilder& part, unsigned materialIndex, bool xFile) {
   auto* mesh = new aiMesh;
   mesh->mName = aiString(part.Name());
   mesh->mMaterialIndex = materialIndex;
@@ -27,7 +26,11 @@ aiMesh* MakeMesh(const MeshBuilder& part, unsigned materialIndex, bool visibleWi
   for (size_t i = 0; i < vertices.size(); ++i) {
     const Vertex& v = vertices[i];
     mesh->mVertices[i] = aiVector3D(float(v.position.x), float(v.position.y), float(v.position.z));
-    mesh->mNormals[i] = aiVector3D(float(v.normal.x), float(v.normal.y), float(v.normal.z));
+    // Through assimp's ".x" exporter and importer positions and windings come
+    // back as given but normals come back reversed; reversed here first, they
+    // come back right (the round-trip test holds this).
+    const float sign = xFile ? -1.0f : 1.0f;
+    mesh->mNormals[i] = aiVector3D(sign * float(v.normal.x), sign * float(v.normal.y), sign * float(v.normal.z));
     mesh->mTextureCoords[0][i] = aiVector3D(float(v.u), float(v.v), 0);
     mesh->mColors[0][i] = aiColor4D(v.r, v.g, v.b, v.a);
   }
@@ -39,13 +42,20 @@ aiMesh* MakeMesh(const MeshBuilder& part, unsigned materialIndex, bool visibleWi
     face.mNumIndices = 3;
     face.mIndices = new unsigned[3];
     face.mIndices[0] = indices[3 * f];
-    face.mIndices[1] = visibleWinding ? indices[3 * f + 2] : indices[3 * f + 1];
-    face.mIndices[2] = visibleWinding ? indices[3 * f + 1] : indices[3 * f + 2];
+    face.mIndices[1] = xFile ? indices[3 * f + 2] : indices[3 * f + 1];
+    face.mIndices[2] = xFile ? indices[3 * f + 1] : indices[3 * f + 2];
   }
   return mesh;
 }
 
-std::unique_ptr<aiScene> MakeScene(const std::vector<MeshBuilder>& parts, bool visibleWinding) {
+// xFile: visible winding and normals prepared for the ".x" exporter; otherwise
+// the parts as stored (collision meshes).
+std::unique_ptr<aiScene> MakeScene(const std::vector<MeshBuilder>& parts, bool xFile) {
+  // Checked first: the scene must be whole before anything can throw.
+  for (const MeshBuilder& part : parts) {
+    if (part.Indices().empty()) throw std::runtime_error("mesh part " + part.Name() + " is empty");
+  }
+  if (parts.empty()) throw std::runtime_error("a model needs at least one part");
   auto scene = std::make_unique<aiScene>();
   scene->mRootNode = new aiNode("root");
   scene->mNumMaterials = static_cast<unsigned>(parts.size());
@@ -59,7 +69,7 @@ std::unique_ptr<aiScene> MakeScene(const std::vector<MeshBuilder>& parts, bool v
     aiString texture(parts[i].Texture());
     if (!parts[i].Texture().empty()) material->AddProperty(&texture, AI_MATKEY_TEXTURE_DIFFUSE(0));
     scene->mMaterials[i] = material;
-    scene->mMeshes[i] = MakeMesh(parts[i], static_cast<unsigned>(i), visibleWinding);
+    scene->mMeshes[i] = MakeMesh(parts[i], static_cast<unsigned>(i), xFile);
     scene->mRootNode->mMeshes[i] = static_cast<unsigned>(i);
   }
   return scene;

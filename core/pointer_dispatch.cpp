@@ -1,0 +1,60 @@
+// Hover and click dispatch by AppState.
+#include "core/pointer_dispatch.h"
+
+#include <cmath>
+
+#include "core/app_state.h"
+#include "core/frame_timer.h"
+#include "engine/engine.h"
+
+namespace {
+// The cursor picture's hot spot is its top-left corner; the sprite is placed by its centre.
+constexpr long double kCursorOffsetX = 0.7L;
+constexpr long double kCursorOffsetY = -0.4L;
+// A stored position beyond this is garbage from an earlier mapping and is forgotten.
+constexpr long double kPreviousLimit = 1000;
+}  // namespace
+
+PointerDispatch::Input PointerDispatch::LiveInput() {
+    return {ReadMenuPointer, [] { return iMouseButtonClick(0) != 0; }};
+}
+
+PointerDispatch::PointerDispatch(CursorSprite& cursor, Input input) : cursor_(cursor), input_(std::move(input)) {}
+
+void PointerDispatch::SetHoverHandler(uint8_t state, Handler handler) { hover_[state] = std::move(handler); }
+
+void PointerDispatch::SetClickHandler(uint8_t state, Handler handler) { click_[state] = std::move(handler); }
+
+void PointerDispatch::SetMainMenuHandlers(Handler hover, Handler click) {
+    mainMenuHover_ = std::move(hover);
+    mainMenuClick_ = std::move(click);
+}
+
+bool PointerDispatch::TakesMainMenuButtons(uint8_t state) {
+    return InMenuStates(state) && state != StateExitConfirm && state != StateClearRecordsConfirm;
+}
+
+void PointerDispatch::HoverStep() {
+    cursor_.Animate(0.013L * FrameScale);
+    const std::optional<MenuPoint> point = input_.position ? input_.position() : std::nullopt;
+    if (!point) return;
+    cursor_.PlaceAt(point->x, point->y);
+
+    if (std::fabs(previous_.x) > kPreviousLimit) previous_.x = 0;
+    if (std::fabs(previous_.y) > kPreviousLimit) previous_.y = 0;
+    if (point->x == previous_.x && point->y == previous_.y) return;
+
+    if (TakesMainMenuButtons(AppState) && mainMenuHover_) mainMenuHover_(point->x, point->y);
+    if (const Handler& handler = hover_[AppState]) handler(point->x, point->y);
+    previous_ = *point;
+}
+
+void PointerDispatch::ClickStep() {
+    const std::optional<MenuPoint> point = input_.position ? input_.position() : std::nullopt;
+    if (!point) return;
+    cursor_.PlaceAt(point->x + kCursorOffsetX, point->y + kCursorOffsetY);
+
+    if (!input_.leftClick || !input_.leftClick()) return;
+    if (TakesMainMenuButtons(AppState) && mainMenuClick_) mainMenuClick_(point->x, point->y);
+    if (const Handler& handler = click_[AppState]) handler(point->x, point->y);
+}

@@ -1,0 +1,109 @@
+// TEnemy: the opponents' driving step.
+#include "world/enemy.h"
+
+#include <cmath>
+
+#include "core/frame_timer.h"
+#include "engine/engine_physics.h"
+#include "world/orientation_angle.h"
+
+namespace {
+
+constexpr long double kWrapNear = 30;   // bearings this close to 0 or 360 are compared across the wrap
+constexpr long double kSharpTurn = 35;  // brake above this bearing error while fast
+constexpr long double kBrakeFromSpin = 2000;
+constexpr long double kBrakeRate = 80;
+constexpr long double kTopSpin = 7000;
+constexpr long double kAccelerateRate = 40;
+constexpr long double kSteerFrom = 20;  // bearing error that starts a turn
+constexpr long double kSteeringLimit = 30;
+constexpr long double kSteeringRate = 1;
+constexpr long double kStraightEnough = 0.2L;
+constexpr long double kWaypointReach = 10;
+constexpr float kStuckSpeed = 1.5f;
+constexpr long double kStuckSpin = 6000;
+constexpr float kRecoveryHeight = -48.0f;
+constexpr long double kOpponentPower = 1600;
+constexpr float kGateDepth = 3;
+
+}  // namespace
+
+long double TEnemy::TargetBearing(long double dx, long double dz) { return OrientationAngle(dz, dx); }
+
+bool TEnemy::InsideGate(const track_tables::GateEntry& gate, long double x, long double z) {
+    const long double ax = std::fabs(x - gate.x);
+    const long double az = std::fabs(z - gate.z);
+    const long double reach = gate.halfWidth + kGateDepth;
+    return gate.alongX ? (ax < reach && az < kGateDepth) : (ax < kGateDepth && az < reach);
+}
+
+void TEnemy::SetRoute(std::span<const track_tables::PointXZ> route) {
+    Waypoints.clear();
+    Waypoints.reserve(route.size());
+    for (const track_tables::PointXZ& point : route) Waypoints.push_back({point.x, 0, point.z});
+    WaypointIndex = 0;
+}
+
+bool TEnemy::Update(std::span<const track_tables::GateEntry> gates) {
+    if (!Car || Waypoints.empty()) return false;
+    TCar& car = *Car;
+    const long double tick = FrameScale;
+    const int count = static_cast<int>(Waypoints.size());
+    if (WaypointIndex < 0 || WaypointIndex >= count) WaypointIndex = 0;
+
+    const Waypoint& w = Waypoints[WaypointIndex];
+    const long double cx = car.Location.x;
+    const long double cz = car.Location.z;
+    long double target = TargetBearing(w.x - cx, w.z - cz);
+    long double heading = car.Heading;
+    if (target > 360 - kWrapNear && heading < kWrapNear) {
+        target -= 360;
+    } else if (target < kWrapNear && heading > 360 - kWrapNear) {
+        heading -= 360;
+    }
+
+    if (std::fabs(target - heading) > kSharpTurn && car.Spin > kBrakeFromSpin) {
+        car.Spin -= kBrakeRate * tick;
+        car.Brake();
+    } else if (car.Spin < kTopSpin) {
+        car.Spin += kAccelerateRate * tick;
+    }
+
+    const long double error = target - heading;
+    if (error > kSteerFrom) {
+        if (car.Steering < kSteeringLimit) car.Steering += kSteeringRate * tick;
+    } else if (error < -kSteerFrom) {
+        if (car.Steering > -kSteeringLimit) car.Steering -= kSteeringRate * tick;
+    } else if (std::fabs(car.Steering) > kStraightEnough) {
+        car.Steering -= std::copysign(kSteeringRate * tick, car.Steering);
+    }
+
+    if (std::fabs(w.x - cx) < kWaypointReach && std::fabs(w.z - cz) < kWaypointReach) {
+        WaypointIndex = (WaypointIndex + 1) % count;
+    }
+
+    const int gateCount = static_cast<int>(gates.size());
+    if (car.CheckpointIndex >= 0 && car.CheckpointIndex < gateCount &&
+        InsideGate(gates[car.CheckpointIndex], cx, cz)) {
+        if (car.CheckpointIndex < gateCount - 1) {
+            car.CheckpointsPassed += 1;
+            car.CheckpointIndex += 1;
+        } else {
+            car.CheckpointIndex = 0;
+            car.LapsToGo -= 1;
+        }
+    }
+
+    const Vec3 v = iBodyVelocity(car.Chassis);
+    const bool stuck = std::fabs(v.x) < kStuckSpeed && std::fabs(v.z) < kStuckSpeed && car.Spin > kStuckSpin;
+    const bool recover = car.IsOverturned() || stuck;
+    if (recover) {
+        const Waypoint& back = Waypoints[WaypointIndex == 0 ? count - 1 : WaypointIndex - 1];
+        car.Location = {static_cast<float>(back.x), kRecoveryHeight, static_cast<float>(back.z)};
+        car.Reset();
+        car.Spin = 0;
+    }
+
+    car.Power = kOpponentPower;
+    return recover;
+}
