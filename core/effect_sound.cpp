@@ -2,7 +2,7 @@
 #include "core/effect_sound.h"
 
 #include "core/saved_files.h"
-#include "engine/engine_sound.h"
+#include "engine/engine.h"
 
 float EffectGain(int32_t soundVolume) { return static_cast<float>(soundVolume / 300.0 + 0.66); }
 

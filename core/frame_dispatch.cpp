@@ -4,13 +4,40 @@
 #include "core/app_state.h"
 #include "core/boss_key.h"
 #include "core/loop_flags.h"
+#include "core/music.h"
 #include "core/saved_files.h"
 #include "core/shared_objects.h"
 #include "engine/engine.h"
 #include "platform/platform.h"
 
-FrameDispatch::FrameDispatch(FrameTimer& timer, CursorSprite& cursor, PointerDispatch& pointer)
-    : timer_(timer), cursor_(cursor), pointer_(pointer) {}
+namespace {
+
+enum Key : int { kEscape = 1, kP = 25, kPause = 197 };
+
+// The simulation's fixed step while a race runs; 0 freezes the world.
+constexpr float kRaceStepSeconds = 0.01333f;
+
+const GameLinks* returnToMenuLinks = nullptr;
+
+bool PauseKeyClicked() { return iKeyClick(kPause) != 0 || iKeyClick(kP) != 0; }
+
+// The three race tracks of the music; the menu music is not playing in a race.
+void StopGameMusic() {
+    for (size_t i = 1; i < Shared.MusicTracks.size(); ++i) iSoundStop(Shared.MusicTracks[i], 0);
+}
+
+template <typename Hook, typename... Args>
+void Call(const Hook& hook, Args... args) {
+    if (hook) hook(args...);
+}
+
+int TrackNo(const GameLinks& links) { return links.trackNo ? links.trackNo() : 0; }
+
+}  // namespace
+
+FrameDispatch::FrameDispatch(FrameTimer& timer, CursorSprite& cursor, PointerDispatch& pointer,
+                             const GameLinks& links)
+    : timer_(timer), cursor_(cursor), pointer_(pointer), links_(links) {}
 
 void FrameDispatch::RunStep() {
     timer_.Measure();
@@ -24,10 +51,51 @@ void FrameDispatch::RunStep() {
     KeyboardStep();
     pointer_.HoverStep();
     pointer_.ClickStep();
+
+    if (InNameEntryStates(AppState)) Call(links_.nameEntryUpdate);
+    if (AppState == StateRace) Call(links_.updateRace);
+    const uint8_t state = AppState;
+    if (InHudStates(state)) Call(links_.drawHud, state);
 }
 
 void FrameDispatch::KeyboardStep() {
     if (BossKeyStep()) return;
+    switch (AppState) {
+        case StateRace:
+            RaceKeys();
+            break;
+        case StatePause:
+            PauseKeys();
+            break;
+        case StateNameEntry:
+        case StateNameEntryName:
+        case StateNameEntryCountry:
+            Call(links_.nameEntryKeys);
+            break;
+        case StateSendResultAsk:
+        case StateSendFailed:
+            if (iKeyClick(kEscape) != 0) ReturnToMenu();
+            break;
+        default:
+            break;
+    }
+}
+
+void FrameDispatch::RaceKeys() {
+    if (!PauseKeyClicked()) return;
+    AppState = StatePause;
+    Call(links_.showPauseSprite, true);
+    iSimulationFrqSet(0);
+    StopGameMusic();
+}
+
+void FrameDispatch::PauseKeys() {
+    if (!PauseKeyClicked()) return;
+    AppState = StateRace;
+    Call(links_.showPauseSprite, false);
+    iSimulationFrqSet(kRaceStepSeconds);
+    Call(links_.resetCarPhysics);
+    PlayMusic("2", TrackNo(links_));
 }
 
 bool FrameDispatch::BossKeyStep() {
@@ -38,6 +106,13 @@ bool FrameDispatch::BossKeyStep() {
         AppState = StateOptions;
         return false;
     }
+    if (AppState == StateRace) {
+        // The race pauses and falls silent, but the simulation is not stopped.
+        AppState = StatePause;
+        iSoundVolumeSet(Shared.MusicTracks[GameMusicOf(TrackNo(links_))], 0);
+        Call(links_.showPauseSprite, true);
+    }
+    Call(links_.forgetLoadedTracks);
     const bool fullScreen = settings.windowed == 0;
     if (fullScreen) Loop.MinimizedByUser = true;
     platform::MinimizeWindow(platform::FindWindow("Pebbledash"));
@@ -45,8 +120,12 @@ bool FrameDispatch::BossKeyStep() {
     return true;
 }
 
+void SetReturnToMenuLinks(const GameLinks* links) { returnToMenuLinks = links; }
+
 void ReturnToMenu() {
+    if (returnToMenuLinks) Call(returnToMenuLinks->leaveRace);
     AppState = StateMainMenu;
     iCameraLocationSet(Shared.MainCamera, {0, 10, 0});
     iCameraLookAt(Shared.MainCamera, {0, 10, 10}, 1.0f);
+    PlayMusic("1");
 }

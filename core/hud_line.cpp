@@ -7,7 +7,7 @@
 #include "core/app_state.h"
 #include "core/frame_timer.h"
 #include "core/saved_files.h"
-#include "engine/engine_sound.h"
+#include "engine/engine.h"
 
 namespace {
 constexpr float kLineY = 11.1f;

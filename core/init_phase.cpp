@@ -5,7 +5,6 @@
 #include "core/music.h"
 #include "core/shared_objects.h"
 #include "engine/engine.h"
-#include "engine/engine_sound.h"
 #include "platform/platform.h"
 
 namespace {
@@ -16,8 +15,15 @@ constexpr uint32_t kLoadingPauseMs = 500;
 
 SharedObjects Shared;
 
-InitPhase::InitPhase(FrameTimer& timer, LoadingScreen& loading, CursorSprite& cursor)
-    : timer_(timer), loading_(loading), cursor_(cursor) {}
+namespace {
+template <typename Hook>
+void Call(const Hook& hook) {
+    if (hook) hook();
+}
+}  // namespace
+
+InitPhase::InitPhase(FrameTimer& timer, LoadingScreen& loading, CursorSprite& cursor, const GameLinks& links)
+    : timer_(timer), loading_(loading), cursor_(cursor), links_(links) {}
 
 void InitPhase::Run() {
     CommonSteps();
@@ -43,6 +49,7 @@ void InitPhase::MakeCameraAndSky() {
     iListenerCameraSet(Shared.MainCamera);
     Shared.SkyBox = iSkyBoxCreate("data\\skybox01.sky");
     iSkyBoxShow(Shared.SkyBox);
+    Call(links_.makeChaseCamera);
 }
 
 void InitPhase::MakeFonts() {
@@ -74,6 +81,7 @@ void InitPhase::FirstTime() {
     loading_.Advance();  // 3
 
     loading_.Advance();  // 4: main menu and exit question
+    Call(links_.makeSideScreens);
     loading_.Advance();  // 5: high scores, help, options, name entry
     loading_.Advance();  // 6: car and difficulty choice, in-race dialog
     MakeSoundsAndMusic();
@@ -89,6 +97,7 @@ void InitPhase::FirstTime() {
     loading_.Advance();  // 9
     platform::Sleep(kLoadingPauseMs);
 
+    Call(links_.makeRace);
     loading_.Advance();  // 10: the race object
     platform::Sleep(kLoadingPauseMs);
 
@@ -108,6 +117,7 @@ void InitPhase::AfterSuspend() {
     loading_.Advance();
 
     loading_.Advance();  // main menu and exit question rebuilt
+    Call(links_.rebuildSideScreens);
     loading_.Advance();  // side screens rebuilt
     loading_.Advance();  // choice screens and dialog rebuilt
     MakeSoundsAndMusic();
@@ -120,6 +130,7 @@ void InitPhase::AfterSuspend() {
     loading_.Advance();
     platform::Sleep(kLoadingPauseMs);
 
+    Call(links_.rebuildRace);
     loading_.Advance();  // the race, when built
     platform::Sleep(kLoadingPauseMs);
 
@@ -129,6 +140,8 @@ void InitPhase::AfterSuspend() {
     if (InRaceSceneStates(AppState)) {
         iCameraLocationSet(Shared.MainCamera, {0, 100, 0});
         iCameraLookAt(Shared.MainCamera, {0, 0, -600}, 1.0f);
+        Call(links_.restoreRaceScene);
+        PlayMusic("2", links_.trackNo ? links_.trackNo() : 0);
     } else {
         PlayMusic("1");
     }

@@ -5,11 +5,13 @@
 
 #include "core/cursor_sprite.h"
 #include "core/frame_timer.h"
+#include "core/game_links.h"
 #include "core/loading_screen.h"
 
 class InitPhase {
 public:
-    InitPhase(FrameTimer& timer, LoadingScreen& loading, CursorSprite& cursor);
+    // `links` reach the race and the screens; they must outlive the init phase.
+    InitPhase(FrameTimer& timer, LoadingScreen& loading, CursorSprite& cursor, const GameLinks& links);
 
     void Run();
     bool Done() const { return initDone_; }
@@ -25,5 +27,6 @@ private:
     FrameTimer& timer_;
     LoadingScreen& loading_;
     CursorSprite& cursor_;
+    const GameLinks& links_;
     bool initDone_ = false;  // the first init phase has completed
 };

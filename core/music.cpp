@@ -4,7 +4,6 @@
 #include "core/saved_files.h"
 #include "core/shared_objects.h"
 #include "engine/engine.h"
-#include "engine/engine_sound.h"
 
 int GameMusicOf(int trackNo) {
     switch (((trackNo % 3) + 3) % 3) {

@@ -4,6 +4,18 @@
 #include <cstdint>
 #include <optional>
 
+// A game started at boot, as the main menu starts one (headless runs).
+struct NewGameChoice {
+    int difficulty = 0;  // CurrentDifficulty, 0..2
+    int car = 1;         // SelectedCar, 1..5
+};
+
+// What a run may be told beyond the saved files (the game itself takes no options).
+struct ProgramOptions {
+    std::optional<uint32_t> seed;          // the random source; from the clock when empty
+    std::optional<NewGameChoice> newGame;  // once the main menu is reached: NewGame, AppState 4
+};
+
 // Runs the whole game on the platform's window and the engine; returns when it ends.
-// The random source is seeded from the clock unless a seed is given (the headless runner).
-int RunProgram(std::optional<uint32_t> seed = std::nullopt);
+// Defined by the composition root (pd_program), which owns the screens and the race.
+int RunProgram(const ProgramOptions& options = {});

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/effects_world.h"
-#include "engine/engine_effects.h"
+#include "engine/engine.h"
 #include "engine/engine_instance.h"
 #include "engine/math3d.h"
 

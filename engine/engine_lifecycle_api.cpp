@@ -24,6 +24,12 @@ int& ErrorFlag() {
 
 int Flag(bool value) { return value ? kTrue : 0; }
 
+// Program-wide, like the error flag: the runner sets it once, before the first opening.
+bool& DrawingOn() {
+    static bool on = true;
+    return on;
+}
+
 }  // namespace
 
 int iEngineOpen(platform::WindowHandle window, int) {
@@ -71,6 +77,11 @@ void iEngineRunEnd() {
 void iEngineRender() {
     Engine* e = Engine::Active();
     if (!e || !e->ready) return;
+    if (!DrawingOn()) {
+        e->texts.clear();
+        engine::EngineLog::Presented("frame");
+        return;
+    }
     e->DrawPicture();
     e->Present("frame");
     e->texts.clear();
@@ -132,6 +143,10 @@ void iScreenWipe(float r, float g, float b) {
 void iRender() {
     Engine* e = Engine::Active();
     if (!e || !e->ready) return;
+    if (!DrawingOn()) {
+        engine::EngineLog::Presented("render");
+        return;
+    }
     e->DrawPicture();
     e->Present("render");
 }
@@ -166,3 +181,5 @@ void iLogObserverSet(std::function<void(const char* line)> observer) {
 void iPresentObserverSet(std::function<void(const char* what)> observer) {
     engine::EngineLog::SetPresentObserver(std::move(observer));
 }
+
+void iEngineDrawingSet(int on) { DrawingOn() = on != 0; }

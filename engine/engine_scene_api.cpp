@@ -4,7 +4,6 @@
 #include <string>
 
 #include "engine/engine.h"
-#include "engine/engine_effects.h"
 #include "engine/engine_instance.h"
 #include "engine/engine_log.h"
 #include "engine/math3d.h"
@@ -36,11 +35,9 @@ EngineHandle CreateMesh(const char* file, int part) {
     if (!e || !file) return 0;
     auto model = e->models.Get(file, e->textures);
     if (!model) return 0;
-    if (part >= 0 && size_t(part) >= model->parts.size()) {
-        engine::EngineLog::CannotLoad(file, "no part " + std::to_string(part) + " (the file has " +
-                                                std::to_string(model->parts.size()) + ")");
-        return 0;
-    }
+    // Asking past the last part is how callers find the end of a file's part list:
+    // no mesh, and nothing to report.
+    if (part >= 0 && size_t(part) >= model->parts.size()) return 0;
     engine::Mesh mesh;
     mesh.model = std::move(model);
     mesh.part = part;

@@ -1,5 +1,5 @@
 // The sound functions of the engine's interface, over the open SoundSystem.
-#include "engine/engine_sound.h"
+#include "engine/engine.h"
 
 #include "engine/sound_system.h"
 

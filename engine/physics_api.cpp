@@ -2,8 +2,8 @@
 #include <cmath>
 
 #include "engine/collision_shape_loader.h"
+#include "engine/engine.h"
 #include "engine/engine_log.h"
-#include "engine/engine_physics.h"
 #include "engine/math3d.h"
 #include "engine/physics_world.h"
 

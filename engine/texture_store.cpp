@@ -69,7 +69,12 @@ EngineHandle TextureStore::Shared(const std::string& programPath) {
     const std::string key = platform::ResolvePath(programPath);
     auto found = shared_.find(key);
     if (found != shared_.end()) return found->second;
+    // Model surfaces tile and are seen at every distance: always a full, repeating
+    // mip chain, whatever the setting for the program's own pictures is.
+    const int programLevels = mipLevels_;
+    mipLevels_ = 0;
     const EngineHandle handle = CreateFromFile(programPath);
+    mipLevels_ = programLevels;
     shared_.emplace(key, handle);
     return handle;
 }

@@ -32,7 +32,8 @@ public:
     EngineHandle CreateFromFile(const std::string& programPath);
     EngineHandle CreateFromMemory(std::span<const uint8_t> bytes, const std::string& label);
     EngineHandle CreateFromImage(const Image& image);
-    // A file's texture made once and shared by later calls (model materials, sky faces).
+    // A file's texture made once and shared by later calls (model materials, sky faces),
+    // always with a full repeating mip chain.
     EngineHandle Shared(const std::string& programPath);
     void SetMipLevels(int levels) { mipLevels_ = levels < 0 ? 0 : levels; }
     void ClampEdges(EngineHandle texture);  // no repeating: for pictures that meet at seams

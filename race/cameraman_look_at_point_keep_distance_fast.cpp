@@ -1,7 +1,7 @@
 // The chase camera: a sphere pulled towards a point behind and above the target, the camera riding on it.
 #include "race/cameraman_look_at_point_keep_distance_fast.h"
 
-#include "engine/engine_physics.h"
+#include "engine/engine.h"
 
 namespace {
 

@@ -7,7 +7,7 @@ packages=(
   libsdl2-dev libepoxy-dev libassimp-dev libstb-dev libgtest-dev
   libode-dev libopenal-dev libsndfile1-dev libcairo2-dev libcurl4-openssl-dev
   libgl1-mesa-dri libegl-mesa0 libegl1 xvfb xauth xdg-utils
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-texgyre
 )
 
 missing=()

@@ -2,9 +2,7 @@
 #include "world/bonus.h"
 
 #include "core/saved_files.h"
-#include "engine/engine_effects.h"
-#include "engine/engine_physics.h"
-#include "engine/engine_sound.h"
+#include "engine/engine.h"
 
 namespace {
 

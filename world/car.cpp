@@ -5,9 +5,7 @@
 
 #include "core/frame_timer.h"
 #include "core/saved_files.h"
-#include "engine/engine_effects.h"
-#include "engine/engine_physics.h"
-#include "engine/engine_sound.h"
+#include "engine/engine.h"
 #include "world/orientation_angle.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // TCar's pickups: noticing a touched pickup, taking it, and its effect on the player's game.
 #include "core/saved_files.h"
-#include "engine/engine_physics.h"
-#include "engine/engine_sound.h"
+#include "engine/engine.h"
 #include "world/car.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "core/saved_files.h"
-#include "engine/engine_sound.h"
+#include "engine/engine.h"
 #include "world/car.h"
 
 namespace {

@@ -1,8 +1,7 @@
 // TCar's trails: the coloured exhaust ribbon behind the car and the skid marks under the front wheels.
 #include <cmath>
 
-#include "engine/engine_effects.h"
-#include "engine/engine_physics.h"
+#include "engine/engine.h"
 #include "world/car.h"
 
 namespace {

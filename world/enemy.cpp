@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/frame_timer.h"
-#include "engine/engine_physics.h"
+#include "engine/engine.h"
 #include "world/orientation_angle.h"
 
 namespace {

@@ -2,8 +2,7 @@
 #include "world/trassa.h"
 
 #include "core/saved_files.h"
-#include "engine/engine_effects.h"
-#include "engine/engine_physics.h"
+#include "engine/engine.h"
 #include "world/track_tables.h"
 
 namespace {

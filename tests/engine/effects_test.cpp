@@ -2,7 +2,7 @@
 #include "tests/engine/engine_fixture.h"
 #include "tests/engine/frame_driver.h"
 
-#include "engine/engine_effects.h"
+#include "engine/engine.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/engine_physics.h"
 
 class PhysicsTest : public ::testing::Test {
 protected:

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/engine_physics.h"
+#include "engine/engine.h"
 #include "engine/physics_world.h"
 #include "platform/platform.h"
 #include "race/race.h"

@@ -1,7 +1,7 @@
 // Pickup effects on the player's game, and taking pickups by touch: anyone takes, only the player scores.
 #include <gtest/gtest.h>
 
-#include "engine/engine_sound.h"
+#include "engine/engine.h"
 #include "tests/world/world_fixture.h"
 #include "world/world.h"
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/engine_physics.h"
+#include "engine/engine.h"
 #include "tests/world/world_fixture.h"
 #include "world/world.h"
 

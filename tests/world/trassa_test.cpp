@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/saved_files.h"
-#include "engine/engine_physics.h"
+#include "engine/engine.h"
 #include "tests/world/world_fixture.h"
 #include "world/world.h"
 

@@ -11,7 +11,7 @@
 #include "core/frame_timer.h"
 #include "core/saved_files.h"
 #include "engine/engine_instance.h"
-#include "engine/engine_physics.h"
+#include "engine/engine.h"
 #include "engine/physics_world.h"
 #include "platform/platform.h"
 

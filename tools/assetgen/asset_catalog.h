@@ -10,9 +10,9 @@
 namespace assetgen {
 
 struct CatalogEntry {
-  std::string path;     // relative to the executable's folder, forward slashes
-  std::string purpose;
-  int packEntries = 0;  // image pack files: the number of entries; 0 otherwise
+    std::string path;  // relative to the executable's folder, forward slashes
+    std::string purpose;
+    int packEntries = 0;  // image pack files: the number of entries; 0 otherwise
 };
 
 const std::vector<CatalogEntry>& Catalog();

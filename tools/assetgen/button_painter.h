@@ -13,13 +13,13 @@ namespace assetgen {
 // A picture's size and centre and the outline of its button, all in menu units
 // (y up). Pictures without an outline use the face rectangle they are given.
 struct Placement {
-  double width, height;            // picture size
-  double centreX, centreY;         // where the picture's centre is placed
-  double left, right, top, bottom; // hit outline
+    double width, height;             // picture size
+    double centreX, centreY;          // where the picture's centre is placed
+    double left, right, top, bottom;  // hit outline
 };
 
 struct PixelRect {
-  double x, y, w, h;
+    double x, y, w, h;
 };
 
 // The outline of p in the picture's pixels, grown by grow menu units on each side.
@@ -38,8 +38,8 @@ void PaintButtonFace(const Canvas& canvas, const FontSet& fonts, const PixelRect
                      const std::string& label, ButtonColour colour, bool lit);
 
 // A folder tab (rounded top corners) with its label; active tabs are lit.
-void PaintTab(const Canvas& canvas, const FontSet& fonts, const PixelRect& rect,
-              const std::string& label, bool lit);
+void PaintTab(const Canvas& canvas, const FontSet& fonts, const PixelRect& rect, const std::string& label,
+              bool lit);
 
 // A round arrow button pointing left or right.
 void PaintArrowButton(const Canvas& canvas, const PixelRect& rect, bool pointsRight, bool lit);

@@ -11,25 +11,25 @@
 namespace assetgen {
 
 class FontSet {
- public:
-  // Throws std::runtime_error naming the file when a face cannot be opened.
-  FontSet(const std::string& regularFile, const std::string& boldFile);
-  ~FontSet();
-  FontSet(const FontSet&) = delete;
-  FontSet& operator=(const FontSet&) = delete;
+public:
+    // Throws std::runtime_error naming the file when a face cannot be opened.
+    FontSet(const std::string& regularFile, const std::string& boldFile);
+    ~FontSet();
+    FontSet(const FontSet&) = delete;
+    FontSet& operator=(const FontSet&) = delete;
 
-  cairo_font_face_t* Regular() const { return regularCairo_; }
-  cairo_font_face_t* Bold() const { return boldCairo_; }
-  FT_Face RegularFace() const { return regular_; }
-  const std::string& RegularFile() const { return regularFile_; }
+    cairo_font_face_t* Regular() const { return regularCairo_; }
+    cairo_font_face_t* Bold() const { return boldCairo_; }
+    FT_Face RegularFace() const { return regular_; }
+    const std::string& RegularFile() const { return regularFile_; }
 
- private:
-  std::string regularFile_;
-  FT_Library library_ = nullptr;
-  FT_Face regular_ = nullptr;
-  FT_Face bold_ = nullptr;
-  cairo_font_face_t* regularCairo_ = nullptr;
-  cairo_font_face_t* boldCairo_ = nullptr;
+private:
+    std::string regularFile_;
+    FT_Library library_ = nullptr;
+    FT_Face regular_ = nullptr;
+    FT_Face bold_ = nullptr;
+    cairo_font_face_t* regularCairo_ = nullptr;
+    cairo_font_face_t* boldCairo_ = nullptr;
 };
 
 }  // namespace assetgen

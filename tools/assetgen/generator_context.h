@@ -9,9 +9,9 @@
 namespace assetgen {
 
 struct GeneratorContext {
-  AssetOutput& out;
-  const FontSet& fonts;
-  PreviewBook& preview;
+    AssetOutput& out;
+    const FontSet& fonts;
+    PreviewBook& preview;
 };
 
 }  // namespace assetgen

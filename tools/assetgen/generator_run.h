@@ -10,17 +10,17 @@
 namespace assetgen {
 
 struct GeneratorOptions {
-  std::string out;            // root folder of the game's files (required)
-  std::string preview;        // contact sheet folder; empty: none
-  std::string manifest;       // manifest file; empty: none
-  std::string font, boldFont; // label and bitmap font files (required)
-  std::string publisherUrl;   // the publisher's site, for the links
-  std::set<std::string> only; // module names; empty: all, and every listed file must be written
+    std::string out;             // root folder of the game's files (required)
+    std::string preview;         // contact sheet folder; empty: none
+    std::string manifest;        // manifest file; empty: none
+    std::string font, boldFont;  // label and bitmap font files (required)
+    std::string publisherUrl;    // the publisher's site, for the links
+    std::set<std::string> only;  // module names; empty: all, and every listed file must be written
 };
 
 struct GeneratorResult {
-  std::vector<std::string> files;  // paths written, relative to out
-  uint64_t totalSize = 0;
+    std::vector<std::string> files;  // paths written, relative to out
+    uint64_t totalSize = 0;
 };
 
 // The module names in run order.

@@ -18,140 +18,144 @@ constexpr double kPanelTop = 11.86;
 constexpr int kPanelWidth = 997;
 constexpr int kPanelHeight = 183;
 
-double PanelX(double x) { return (x - kPanelLeft) * 32; }
-double PanelY(double y) { return (kPanelTop - y) * 32; }
+double PanelX(double x) {
+    return (x - kPanelLeft) * 32;
+}
+double PanelY(double y) {
+    return (kPanelTop - y) * 32;
+}
 
 // A label and a dark field box whose left end (or right end) is where the race
 // prints a number.
-void Field(const Canvas& canvas, const FontSet& fonts, const char* label, double labelRight,
-           double boxLeft, double boxRight) {
-  cairo_t* cr = canvas.Cr();
-  const double y = PanelY(11.1);
-  canvas.RoundedRect(PanelX(boxLeft), y - 15, PanelX(boxRight) - PanelX(boxLeft), 30, 8);
-  canvas.SetColor({0.08, 0.06, 0.12, 0.8});
-  cairo_fill_preserve(cr);
-  canvas.SetColor(theme::kCream.WithAlpha(0.5));
-  cairo_set_line_width(cr, 1.5);
-  cairo_stroke(cr);
-  TextStyle style{fonts.Bold(), 20, theme::kInk};
-  style.align = Align::Right;
-  canvas.Text(label, PanelX(labelRight), y, style);
+void Field(const Canvas& canvas, const FontSet& fonts, const char* label, double labelRight, double boxLeft,
+           double boxRight) {
+    cairo_t* cr = canvas.Cr();
+    const double y = PanelY(11.1);
+    canvas.RoundedRect(PanelX(boxLeft), y - 15, PanelX(boxRight) - PanelX(boxLeft), 30, 8);
+    canvas.SetColor({0.08, 0.06, 0.12, 0.8});
+    cairo_fill_preserve(cr);
+    canvas.SetColor(theme::kCream.WithAlpha(0.5));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    TextStyle style{fonts.Bold(), 20, theme::kInk};
+    style.align = Align::Right;
+    canvas.Text(label, PanelX(labelRight), y, style);
 }
 
 void PaintPanel(const Canvas& canvas, const FontSet& fonts) {
-  cairo_t* cr = canvas.Cr();
-  const double top = 3, height = PanelY(10.25);
-  canvas.RoundedRect(4, top + 3, kPanelWidth - 8, height, 18);
-  canvas.SetColor({0, 0, 0, 0.3});
-  cairo_fill(cr);
-  canvas.RoundedRect(2, top, kPanelWidth - 8, height, 18);
-  canvas.FillVertical(top, height, theme::kYellow.Lighter(0.35), theme::kOrange.Lighter(0.1));
-  canvas.RoundedRect(2, top, kPanelWidth - 8, height, 18);
-  canvas.SetColor(theme::kInk);
-  cairo_set_line_width(cr, 2.5);
-  cairo_stroke(cr);
-  PaintPickupIcon(canvas, fonts, 3, PanelX(-14.3), PanelY(11.1), 30);
-  Field(canvas, fonts, "", -12.9, -13.0, -10.9);
-  Field(canvas, fonts, "Level", -7.2, -7.2, -5.4);
-  Field(canvas, fonts, "Laps", -2.7, -2.7, -0.9);
-  Field(canvas, fonts, "Score", 1.6, 1.7, 5.4);
-  Field(canvas, fonts, "Time", 9.2, 9.3, 14.6);
+    cairo_t* cr = canvas.Cr();
+    const double top = 3, height = PanelY(10.25);
+    canvas.RoundedRect(4, top + 3, kPanelWidth - 8, height, 18);
+    canvas.SetColor({0, 0, 0, 0.3});
+    cairo_fill(cr);
+    canvas.RoundedRect(2, top, kPanelWidth - 8, height, 18);
+    canvas.FillVertical(top, height, theme::kYellow.Lighter(0.35), theme::kOrange.Lighter(0.1));
+    canvas.RoundedRect(2, top, kPanelWidth - 8, height, 18);
+    canvas.SetColor(theme::kInk);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+    PaintPickupIcon(canvas, fonts, 3, PanelX(-14.3), PanelY(11.1), 30);
+    Field(canvas, fonts, "", -12.9, -13.0, -10.9);
+    Field(canvas, fonts, "Level", -7.2, -7.2, -5.4);
+    Field(canvas, fonts, "Laps", -2.7, -2.7, -0.9);
+    Field(canvas, fonts, "Score", 1.6, 1.7, 5.4);
+    Field(canvas, fonts, "Time", 9.2, 9.3, 14.6);
 }
 
 void PaintEffectIcon(const Canvas& canvas, const FontSet& fonts, int kind, const char* text,
                      const Rgba& colour) {
-  cairo_t* cr = canvas.Cr();
-  const double w = canvas.Width(), h = canvas.Height();
-  canvas.RoundedRect(3, 3, w - 6, h - 6, h * 0.4);
-  canvas.FillVertical(3, h - 6, colour.Lighter(0.3), colour.Darker(0.15));
-  canvas.RoundedRect(3, 3, w - 6, h - 6, h * 0.4);
-  canvas.SetColor(theme::kInk);
-  cairo_set_line_width(cr, 2.5);
-  cairo_stroke(cr);
-  cairo_arc(cr, h * 0.5, h * 0.5, h * 0.36, 0, 2 * M_PI);
-  canvas.SetColor(theme::kCream);
-  cairo_fill(cr);
-  PaintPickupIcon(canvas, fonts, kind, h * 0.5, h * 0.5, h * 0.56);
-  TextStyle style{fonts.Bold(), h * 0.36, theme::kCream};
-  style.outline = theme::kInk;
-  style.outlineWidth = 2.5;
-  style.size = canvas.FitSize(text, style, w - h * 1.1);
-  canvas.Text(text, h + (w - h) / 2 - 4, h / 2, style);
+    cairo_t* cr = canvas.Cr();
+    const double w = canvas.Width(), h = canvas.Height();
+    canvas.RoundedRect(3, 3, w - 6, h - 6, h * 0.4);
+    canvas.FillVertical(3, h - 6, colour.Lighter(0.3), colour.Darker(0.15));
+    canvas.RoundedRect(3, 3, w - 6, h - 6, h * 0.4);
+    canvas.SetColor(theme::kInk);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+    cairo_arc(cr, h * 0.5, h * 0.5, h * 0.36, 0, 2 * M_PI);
+    canvas.SetColor(theme::kCream);
+    cairo_fill(cr);
+    PaintPickupIcon(canvas, fonts, kind, h * 0.5, h * 0.5, h * 0.56);
+    TextStyle style{fonts.Bold(), h * 0.36, theme::kCream};
+    style.outline = theme::kInk;
+    style.outlineWidth = 2.5;
+    style.size = canvas.FitSize(text, style, w - h * 1.1);
+    canvas.Text(text, h + (w - h) / 2 - 4, h / 2, style);
 }
 
 void PaintBanner(const Canvas& canvas, const FontSet& fonts, const char* title, const char* line,
                  const Rgba& colour) {
-  cairo_t* cr = canvas.Cr();
-  const double w = canvas.Width(), h = canvas.Height();
-  cairo_rectangle(cr, 0, 0, w, h);
-  canvas.SetColor({0.05, 0.03, 0.1, 0.35});
-  cairo_fill(cr);
-  canvas.RoundedRect(w * 0.14, h * 0.36, w * 0.72, h * 0.28, 30);
-  canvas.FillVertical(h * 0.36, h * 0.28, colour.Lighter(0.2), colour.Darker(0.2));
-  canvas.RoundedRect(w * 0.14, h * 0.36, w * 0.72, h * 0.28, 30);
-  canvas.SetColor(theme::kInk);
-  cairo_set_line_width(cr, 5);
-  cairo_stroke(cr);
-  PaintChequer(canvas, w * 0.14 + 20, h * 0.36 + 16, 40, h * 0.28 - 32, 2, 7);
-  PaintChequer(canvas, w * 0.86 - 60, h * 0.36 + 16, 40, h * 0.28 - 32, 2, 7);
-  PaintTitle(canvas, fonts, title, w / 2, h * 0.47, 96);
-  TextStyle style{fonts.Bold(), 30, theme::kCream};
-  style.outline = theme::kInk;
-  style.outlineWidth = 3;
-  canvas.Text(line, w / 2, h * 0.58, style);
+    cairo_t* cr = canvas.Cr();
+    const double w = canvas.Width(), h = canvas.Height();
+    cairo_rectangle(cr, 0, 0, w, h);
+    canvas.SetColor({0.05, 0.03, 0.1, 0.35});
+    cairo_fill(cr);
+    canvas.RoundedRect(w * 0.14, h * 0.36, w * 0.72, h * 0.28, 30);
+    canvas.FillVertical(h * 0.36, h * 0.28, colour.Lighter(0.2), colour.Darker(0.2));
+    canvas.RoundedRect(w * 0.14, h * 0.36, w * 0.72, h * 0.28, 30);
+    canvas.SetColor(theme::kInk);
+    cairo_set_line_width(cr, 5);
+    cairo_stroke(cr);
+    PaintChequer(canvas, w * 0.14 + 20, h * 0.36 + 16, 40, h * 0.28 - 32, 2, 7);
+    PaintChequer(canvas, w * 0.86 - 60, h * 0.36 + 16, 40, h * 0.28 - 32, 2, 7);
+    PaintTitle(canvas, fonts, title, w / 2, h * 0.47, 96);
+    TextStyle style{fonts.Bold(), 30, theme::kCream};
+    style.outline = theme::kInk;
+    style.outlineWidth = 3;
+    canvas.Text(line, w / 2, h * 0.58, style);
 }
 
 }  // namespace
 
 void GenerateHudPictures(GeneratorContext& context) {
-  auto write = [&context](const std::string& path, const Canvas& canvas, bool jpg = false) {
-    context.out.Write(path, jpg ? canvas.EncodeJpg(90) : canvas.EncodePng());
-    context.preview.Add("Race pictures", path.substr(5), canvas);
-  };
-  {
-    Canvas panel(kPanelWidth, kPanelHeight);
-    PaintPanel(panel, context.fonts);
-    write("data/Game panels.png", panel);
-  }
-  {
-    Canvas dot(32, 32);
-    cairo_arc(dot.Cr(), 16, 16, 12, 0, 2 * M_PI);
-    dot.SetColor(theme::kRed);
-    cairo_fill_preserve(dot.Cr());
-    dot.SetColor(theme::kCream);
-    cairo_set_line_width(dot.Cr(), 3);
-    cairo_stroke(dot.Cr());
-    write("data/RedPoint.png", dot);
-  }
-  {
-    // 3.3 x 1.45 sprite scale: 5.28 x 2.32 overlay units.
-    Canvas reverse(169, 74);
-    PaintEffectIcon(reverse, context.fonts, 4, "Reversed!", Hex(0x9B4DDB));
-    write("data/Vodila.png", reverse);
-    Canvas boost(169, 74);
-    PaintEffectIcon(boost, context.fonts, 5, "Boost!", theme::kOrange);
-    write("data/Action.png", boost);
-  }
-  {
-    Canvas tail(16, 32);
-    cairo_rectangle(tail.Cr(), 0, 0, 16, 32);
-    tail.FillVertical(0, 32, theme::kYellow.Lighter(0.4), theme::kOrange);
-    write("data/Tail.png", tail);
-  }
-  {
-    Canvas pause(1024, 768);
-    PaintBanner(pause, context.fonts, "Paused", "Press P to drive on", theme::kBlue);
-    write("data/Pause.png", pause);
-    Canvas over(1024, 768);
-    PaintBanner(over, context.fonts, "Game Over", "Thanks for racing!", theme::kRed);
-    write("data/Game Over.png", over);
-  }
-  {
-    Canvas white(64, 64);
-    white.SetColor({1, 1, 1, 1});
-    cairo_paint(white.Cr());
-    write("data/WhiteScreen.jpg", white, true);
-  }
+    auto write = [&context](const std::string& path, const Canvas& canvas, bool jpg = false) {
+        context.out.Write(path, jpg ? canvas.EncodeJpg(90) : canvas.EncodePng());
+        context.preview.Add("Race pictures", path.substr(5), canvas);
+    };
+    {
+        Canvas panel(kPanelWidth, kPanelHeight);
+        PaintPanel(panel, context.fonts);
+        write("data/Game panels.png", panel);
+    }
+    {
+        Canvas dot(32, 32);
+        cairo_arc(dot.Cr(), 16, 16, 12, 0, 2 * M_PI);
+        dot.SetColor(theme::kRed);
+        cairo_fill_preserve(dot.Cr());
+        dot.SetColor(theme::kCream);
+        cairo_set_line_width(dot.Cr(), 3);
+        cairo_stroke(dot.Cr());
+        write("data/RedPoint.png", dot);
+    }
+    {
+        // 3.3 x 1.45 sprite scale: 5.28 x 2.32 overlay units.
+        Canvas reverse(169, 74);
+        PaintEffectIcon(reverse, context.fonts, 4, "Reversed!", Hex(0x9B4DDB));
+        write("data/Vodila.png", reverse);
+        Canvas boost(169, 74);
+        PaintEffectIcon(boost, context.fonts, 5, "Boost!", theme::kOrange);
+        write("data/Action.png", boost);
+    }
+    {
+        Canvas tail(16, 32);
+        cairo_rectangle(tail.Cr(), 0, 0, 16, 32);
+        tail.FillVertical(0, 32, theme::kYellow.Lighter(0.4), theme::kOrange);
+        write("data/Tail.png", tail);
+    }
+    {
+        Canvas pause(1024, 768);
+        PaintBanner(pause, context.fonts, "Paused", "Press P to drive on", theme::kBlue);
+        write("data/Pause.png", pause);
+        Canvas over(1024, 768);
+        PaintBanner(over, context.fonts, "Game Over", "Thanks for racing!", theme::kRed);
+        write("data/Game Over.png", over);
+    }
+    {
+        Canvas white(64, 64);
+        white.SetColor({1, 1, 1, 1});
+        cairo_paint(white.Cr());
+        write("data/WhiteScreen.jpg", white, true);
+    }
 }
 
 }  // namespace assetgen

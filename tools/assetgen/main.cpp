@@ -16,45 +16,51 @@
 namespace {
 
 bool Parse(int argc, char** argv, assetgen::GeneratorOptions& options) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (i + 1 >= argc) return false;
-    const std::string value = argv[++i];
-    if (arg == "--out") options.out = value;
-    else if (arg == "--preview") options.preview = value;
-    else if (arg == "--manifest") options.manifest = value;
-    else if (arg == "--font") options.font = value;
-    else if (arg == "--bold-font") options.boldFont = value;
-    else if (arg == "--publisher") options.publisherUrl = value;
-    else if (arg == "--only") {
-      std::stringstream list(value);
-      std::string name;
-      while (std::getline(list, name, ',')) options.only.insert(name);
-    } else {
-      return false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc) return false;
+        const std::string value = argv[++i];
+        if (arg == "--out")
+            options.out = value;
+        else if (arg == "--preview")
+            options.preview = value;
+        else if (arg == "--manifest")
+            options.manifest = value;
+        else if (arg == "--font")
+            options.font = value;
+        else if (arg == "--bold-font")
+            options.boldFont = value;
+        else if (arg == "--publisher")
+            options.publisherUrl = value;
+        else if (arg == "--only") {
+            std::stringstream list(value);
+            std::string name;
+            while (std::getline(list, name, ',')) options.only.insert(name);
+        } else {
+            return false;
+        }
     }
-  }
-  return !options.out.empty() && !options.font.empty() && !options.boldFont.empty() &&
-         !options.publisherUrl.empty();
+    return !options.out.empty() && !options.font.empty() && !options.boldFont.empty() &&
+           !options.publisherUrl.empty();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  assetgen::GeneratorOptions options;
-  if (!Parse(argc, argv, options)) {
-    std::fprintf(stderr,
-                 "usage: assetgen --out DIR --font FILE --bold-font FILE [--preview DIR] "
-                 "[--manifest FILE] --publisher URL [--only module,...]\n");
-    return 1;
-  }
-  try {
-    const assetgen::GeneratorResult result = assetgen::RunGenerator(options);
-    std::printf("assetgen: %zu files, %llu bytes\n", result.files.size(),
-                static_cast<unsigned long long>(result.totalSize));
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "assetgen: %s\n", error.what());
-    return 1;
-  }
-  return 0;
+    assetgen::GeneratorOptions options;
+    if (!Parse(argc, argv, options)) {
+        std::fprintf(stderr,
+                     "usage: assetgen --out DIR --font FILE --bold-font FILE [--preview DIR] "
+                     "[--manifest FILE] --publisher URL [--only module,...]\n");
+        return 1;
+    }
+    try {
+        const assetgen::GeneratorResult result = assetgen::RunGenerator(options);
+        std::printf("assetgen: %zu files, %llu bytes\n", result.files.size(),
+                    static_cast<unsigned long long>(result.totalSize));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "assetgen: %s\n", error.what());
+        return 1;
+    }
+    return 0;
 }

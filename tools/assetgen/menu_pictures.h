@@ -26,7 +26,7 @@ void AddArrowPair(GeneratorContext& context, PackBuilder& pack, int baseIndex, i
                   const Placement& placement, bool pointsRight);
 
 // A heading ribbon of width x height menu units.
-void AddHeading(GeneratorContext& context, PackBuilder& pack, int index, double width,
-                double height, const std::string& text);
+void AddHeading(GeneratorContext& context, PackBuilder& pack, int index, double width, double height,
+                const std::string& text);
 
 }  // namespace assetgen

@@ -2,11 +2,13 @@
 // assimp's exporter, the library the engine imports them with.
 //
 // ".x": each MeshBuilder becomes one mesh, in the given order (iMeshPartCreate's
-// index). Triangles are written counter-clockwise as seen from their front in the
-// game's left-handed view (x right, y up, looking along +z), so a GL renderer with
-// the default front face culls the backs. Each part names its texture by a bare
-// file name in the model's folder; vertex colours are white or tints to multiply.
-// After import, texture coordinate v = 1 is the top row of the image.
+// index). The file holds the game's left-handed coordinates as they are, the way
+// DirectX files do: read with assimp's importer plus MakeLeftHanded, FlipUVs and
+// FlipWindingOrder (as the engine does) every position and normal comes back as
+// built, texture coordinate v = 0 is the top row of the image, and triangles wind
+// counter-clockwise as seen from their front in the game's view (x right, y up,
+// looking along +z). Each part names its texture by a bare file name in the
+// model's folder; vertex colours are white or tints to multiply.
 //
 // ".ply": all parts merged, in world units; the plain cross product of each
 // triangle points to the side bodies touch (ODE's convention).

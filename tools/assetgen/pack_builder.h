@@ -11,20 +11,20 @@
 namespace assetgen {
 
 class PackBuilder {
- public:
-  // path: the catalogue path of the pack ("data/Forms.dat").
-  explicit PackBuilder(std::string path);
+public:
+    // path: the catalogue path of the pack ("data/Forms.dat").
+    explicit PackBuilder(std::string path);
 
-  // Stores the picture as entry index (PNG, or JPG when jpgQuality > 0) and adds it
-  // to the preview sheet of the pack.
-  void Set(GeneratorContext& context, int index, const Canvas& canvas, int jpgQuality = 0);
-  // Writes the pack. Entries never set are empty transparent pictures. Throws when
-  // the pack's entry count differs from the catalogue's.
-  void Write(GeneratorContext& context) const;
+    // Stores the picture as entry index (PNG, or JPG when jpgQuality > 0) and adds it
+    // to the preview sheet of the pack.
+    void Set(GeneratorContext& context, int index, const Canvas& canvas, int jpgQuality = 0);
+    // Writes the pack. Entries never set are empty transparent pictures. Throws when
+    // the pack's entry count differs from the catalogue's.
+    void Write(GeneratorContext& context) const;
 
- private:
-  std::string path_;
-  std::vector<Bytes> entries_;
+private:
+    std::string path_;
+    std::vector<Bytes> entries_;
 };
 
 }  // namespace assetgen

@@ -7,35 +7,35 @@
 namespace assetgen {
 
 enum Swatch : int {
-  kSwatchCarBlack = 0,  // the five car colours, model order
-  kSwatchCarBlue,
-  kSwatchCarGreen,
-  kSwatchCarRed,
-  kSwatchCarYellow,
-  kSwatchTyre,
-  kSwatchHub,
-  kSwatchGlass,
-  kSwatchHeadlight,
-  kSwatchTailLight,
-  kSwatchWhite,
-  kSwatchInk,
-  kSwatchBlockRed,  // barrier blocks
-  kSwatchBlockYellow,
-  kSwatchBlockBlue,
-  kSwatchBlockGreen,
-  kSwatchGold,
-  kSwatchCoinBlue,
-  kSwatchHeart,
-  kSwatchPurple,
-  kSwatchArrowGreen,
-  kSwatchBolt,
-  kSwatchRoad,
-  kSwatchKerbRed,
-  kSwatchWood,
-  kSwatchWoodDark,
-  kSwatchShadow,
-  kSwatchCream,
-  kSwatchCount
+    kSwatchCarBlack = 0,  // the five car colours, model order
+    kSwatchCarBlue,
+    kSwatchCarGreen,
+    kSwatchCarRed,
+    kSwatchCarYellow,
+    kSwatchTyre,
+    kSwatchHub,
+    kSwatchGlass,
+    kSwatchHeadlight,
+    kSwatchTailLight,
+    kSwatchWhite,
+    kSwatchInk,
+    kSwatchBlockRed,  // barrier blocks
+    kSwatchBlockYellow,
+    kSwatchBlockBlue,
+    kSwatchBlockGreen,
+    kSwatchGold,
+    kSwatchCoinBlue,
+    kSwatchHeart,
+    kSwatchPurple,
+    kSwatchArrowGreen,
+    kSwatchBolt,
+    kSwatchRoad,
+    kSwatchKerbRed,
+    kSwatchWood,
+    kSwatchWoodDark,
+    kSwatchShadow,
+    kSwatchCream,
+    kSwatchCount
 };
 
 Rgba SwatchColour(int swatch);

@@ -7,7 +7,6 @@
 namespace assetgen {
 
 // kind 1..5 (P50, P100, Life, Strelki, Action), centred at (cx, cy), size pixels across.
-void PaintPickupIcon(const Canvas& canvas, const FontSet& fonts, int kind, double cx, double cy,
-                     double size);
+void PaintPickupIcon(const Canvas& canvas, const FontSet& fonts, int kind, double cx, double cy, double size);
 
 }  // namespace assetgen

@@ -14,25 +14,25 @@
 namespace assetgen {
 
 class PreviewBook {
- public:
-  PreviewBook() = default;
-  ~PreviewBook();
-  PreviewBook(const PreviewBook&) = delete;
-  PreviewBook& operator=(const PreviewBook&) = delete;
+public:
+    PreviewBook() = default;
+    ~PreviewBook();
+    PreviewBook(const PreviewBook&) = delete;
+    PreviewBook& operator=(const PreviewBook&) = delete;
 
-  // Keeps a reference to the canvas's picture for the sheet named sheet.
-  void Add(const std::string& sheet, const std::string& label, const Canvas& canvas);
+    // Keeps a reference to the canvas's picture for the sheet named sheet.
+    void Add(const std::string& sheet, const std::string& label, const Canvas& canvas);
 
-  // Writes one PNG per sheet into folder; throws naming the file on failure.
-  // An empty folder path writes nothing.
-  void WriteSheets(const std::filesystem::path& folder, const FontSet& fonts) const;
+    // Writes one PNG per sheet into folder; throws naming the file on failure.
+    // An empty folder path writes nothing.
+    void WriteSheets(const std::filesystem::path& folder, const FontSet& fonts) const;
 
- private:
-  struct Item {
-    std::string label;
-    cairo_surface_t* surface;
-  };
-  std::map<std::string, std::vector<Item>> sheets_;
+private:
+    struct Item {
+        std::string label;
+        cairo_surface_t* surface;
+    };
+    std::map<std::string, std::vector<Item>> sheets_;
 };
 
 }  // namespace assetgen

@@ -21,16 +21,15 @@ void PaintToyCar(const Canvas& canvas, double cx, double cy, double length, cons
                  bool facingLeft = false);
 
 // The game's name in chunky outlined letters, centred at (cx, cy).
-void PaintTitle(const Canvas& canvas, const FontSet& fonts, const std::string& text, double cx,
-                double cy, double size);
+void PaintTitle(const Canvas& canvas, const FontSet& fonts, const std::string& text, double cx, double cy,
+                double size);
 
 // A stretch of toy road following a cubic curve, with kerbs, width pixels wide.
-void PaintRoad(const Canvas& canvas, double x0, double y0, double x1, double y1, double x2,
-               double y2, double x3, double y3, double width);
+void PaintRoad(const Canvas& canvas, double x0, double y0, double x1, double y1, double x2, double y2,
+               double x3, double y3, double width);
 
 // A chequered flag square grid over the rectangle.
-void PaintChequer(const Canvas& canvas, double x, double y, double w, double h, int columns,
-                  int rows);
+void PaintChequer(const Canvas& canvas, double x, double y, double w, double h, int columns, int rows);
 
 // The table scene used behind the loading screen and the menus: a room wall, a
 // wooden table top in perspective with a road and toy cars. title empty: none.

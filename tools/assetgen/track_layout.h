@@ -11,69 +11,70 @@
 namespace assetgen {
 
 struct P2 {
-  double x = 0, z = 0;
+    double x = 0, z = 0;
 };
 
 struct RoadSample {
-  P2 centre;
-  P2 left;               // unit normal to the left of the driving direction
-  double arc = 0;        // distance along the road from sample 0
-  double leftWidth = 0;  // road extends this far to the left of the centre
-  double rightWidth = 0;
-  double leftNeed = 0;   // the least width the features near this sample need
-  double rightNeed = 0;
+    P2 centre;
+    P2 left;               // unit normal to the left of the driving direction
+    double arc = 0;        // distance along the road from sample 0
+    double leftWidth = 0;  // road extends this far to the left of the centre
+    double rightWidth = 0;
+    double leftNeed = 0;  // the least width the features near this sample need
+    double rightNeed = 0;
 };
 
 // A point the road must carry, with the room it needs around it.
 struct RoadFeature {
-  P2 point;
-  double margin = 0;
-  std::string what;
+    P2 point;
+    double margin = 0;
+    std::string what;
 };
 
 struct BarrierBlock {
-  P2 a, b;  // ends of the block's centre line
+    P2 a, b;             // ends of the block's centre line
+    bool inset = false;  // the second copy of a shared wall: built a little smaller
 };
 
 class TrackLayout {
- public:
-  static constexpr double kHalfWidth = 11.0;       // usual half width of the road
-  static constexpr double kKerbWidth = 1.0;        // kerb strip outside each road edge
-  static constexpr double kBarrierGap = 1.4;       // road edge to the barrier's inner face
-  static constexpr double kBarrierThickness = 1.6;
-  static constexpr double kBarrierHeight = 2.4;
-  static constexpr double kBlockLength = 3.0;
+public:
+    static constexpr double kHalfWidth = 11.0;  // usual half width of the road
+    static constexpr double kKerbWidth = 1.0;   // kerb strip outside each road edge
+    static constexpr double kBarrierGap = 1.4;  // road edge to the barrier's inner face
+    static constexpr double kBarrierThickness = 1.6;
+    static constexpr double kBarrierHeight = 2.4;
+    static constexpr double kBlockLength = 3.0;
 
-  // slot 1..5. Throws std::runtime_error when a feature cannot be given room.
-  explicit TrackLayout(int slot);
+    // slot 1..5. Throws std::runtime_error when a feature cannot be given room.
+    explicit TrackLayout(int slot);
 
-  int Slot() const { return slot_; }
-  double OriginX() const { return originX_; }
-  double OriginZ() const { return originZ_; }
-  const std::vector<RoadSample>& Samples() const { return samples_; }
-  const std::vector<BarrierBlock>& Blocks() const { return blocks_; }
-  const std::vector<RoadFeature>& Features() const { return features_; }
-  double Length() const { return length_; }
+    int Slot() const { return slot_; }
+    double OriginX() const { return originX_; }
+    double OriginZ() const { return originZ_; }
+    const std::vector<RoadSample>& Samples() const { return samples_; }
+    const std::vector<BarrierBlock>& Blocks() const { return blocks_; }
+    const std::vector<RoadFeature>& Features() const { return features_; }
+    double Length() const { return length_; }
 
-  // Whether a local point lies on the road surface (between its edges).
-  bool OnRoad(P2 point) const;
+    // Whether a local point lies on the road surface (between its edges).
+    bool OnRoad(P2 point) const;
 
-  // The features the tables ask for, in local coordinates: waypoints, gate
-  // segments, spawn squares, grid car footprints.
-  static std::vector<RoadFeature> TableFeatures(int slot);
+    // The features the tables ask for, in local coordinates: waypoints, gate
+    // segments, spawn squares, grid car footprints.
+    static std::vector<RoadFeature> TableFeatures(int slot);
 
- private:
-  void BuildCentreline();
-  void Widen();
-  void Narrow();
-  void BuildBarriers();
+private:
+    void BuildCentreline();
+    void Widen();
+    void Narrow();
+    void BuildBarriers();
 
-  int slot_;
-  double originX_, originZ_;
-  std::vector<RoadSample> samples_;
-  std::vector<RoadFeature> features_;
-  std::vector<BarrierBlock> blocks_;
-  double length_ = 0;
+    int slot_;
+    double originX_, originZ_;
+    std::vector<RoadSample> samples_;
+    std::vector<RoadFeature> features_;
+    std::vector<BarrierBlock> blocks_;
+    double length_ = 0;
 };
 
 // Whether point lies in the quadrilateral a, b, c, d (in order round its edge).

@@ -22,185 +22,190 @@ constexpr double kFileScale = 10;
 constexpr double kTableReach = 260;
 constexpr double kTableThickness = 4;
 
-V3 At(P2 p, double y) { return {p.x, y, p.z}; }
+V3 At(P2 p, double y) {
+    return {p.x, y, p.z};
+}
 
 MeshBuilder TableTop() {
-  MeshBuilder top("table", "wood.png");
-  const double r = kTableReach;
-  const double tile = 1.0 / 40;
-  const double uv[8] = {-r * tile, -r * tile, r * tile, -r * tile, r * tile, r * tile, -r * tile, r * tile};
-  top.AddQuad({-r, 0, -r}, {r, 0, -r}, {r, 0, r}, {-r, 0, r}, {0, 1, 0}, uv);
-  const double t = kTableThickness;
-  const double edge[8] = {0, 0, 1, 0, 1, 0.02, 0, 0.02};
-  top.AddQuad({-r, -t, -r}, {r, -t, -r}, {r, 0, -r}, {-r, 0, -r}, {0, 0, -1}, edge);
-  top.AddQuad({-r, -t, r}, {r, -t, r}, {r, 0, r}, {-r, 0, r}, {0, 0, 1}, edge);
-  top.AddQuad({-r, -t, -r}, {-r, -t, r}, {-r, 0, r}, {-r, 0, -r}, {-1, 0, 0}, edge);
-  top.AddQuad({r, -t, -r}, {r, -t, r}, {r, 0, r}, {r, 0, -r}, {1, 0, 0}, edge);
-  return top;
+    MeshBuilder top("table", "wood.png");
+    const double r = kTableReach;
+    const double tile = 1.0 / 40;
+    const double uv[8] = {-r * tile, -r * tile, r * tile, -r * tile, r * tile, r * tile, -r * tile, r * tile};
+    top.AddQuad({-r, 0, -r}, {r, 0, -r}, {r, 0, r}, {-r, 0, r}, {0, 1, 0}, uv);
+    const double t = kTableThickness;
+    const double edge[8] = {0, 0, 1, 0, 1, 0.02, 0, 0.02};
+    top.AddQuad({-r, -t, -r}, {r, -t, -r}, {r, 0, -r}, {-r, 0, -r}, {0, 0, -1}, edge);
+    top.AddQuad({-r, -t, r}, {r, -t, r}, {r, 0, r}, {-r, 0, r}, {0, 0, 1}, edge);
+    top.AddQuad({-r, -t, -r}, {-r, -t, r}, {-r, 0, r}, {-r, 0, -r}, {-1, 0, 0}, edge);
+    top.AddQuad({r, -t, -r}, {r, -t, r}, {r, 0, r}, {r, 0, -r}, {1, 0, 0}, edge);
+    return top;
 }
 
 MeshBuilder Road(const TrackLayout& layout) {
-  MeshBuilder road("road", "road.png");
-  const auto& s = layout.Samples();
-  const double y = 0.04;
-  for (size_t i = 0; i < s.size(); ++i) {
-    const RoadSample& a = s[i];
-    const RoadSample& b = s[(i + 1) % s.size()];
-    const double va = a.arc / 16, vb = (i + 1 == s.size() ? layout.Length() : b.arc) / 16;
-    const P2 al{a.centre.x + a.left.x * a.leftWidth, a.centre.z + a.left.z * a.leftWidth};
-    const P2 ar{a.centre.x - a.left.x * a.rightWidth, a.centre.z - a.left.z * a.rightWidth};
-    const P2 bl{b.centre.x + b.left.x * b.leftWidth, b.centre.z + b.left.z * b.leftWidth};
-    const P2 br{b.centre.x - b.left.x * b.rightWidth, b.centre.z - b.left.z * b.rightWidth};
-    const double uv[8] = {0, va, 0, vb, 1, vb, 1, va};
-    road.AddQuad(At(ar, y), At(br, y), At(bl, y), At(al, y), {0, 1, 0}, uv);
-  }
-  return road;
+    MeshBuilder road("road", "road.png");
+    const auto& s = layout.Samples();
+    const double y = 0.04;
+    for (size_t i = 0; i < s.size(); ++i) {
+        const RoadSample& a = s[i];
+        const RoadSample& b = s[(i + 1) % s.size()];
+        const double va = a.arc / 16, vb = (i + 1 == s.size() ? layout.Length() : b.arc) / 16;
+        const P2 al{a.centre.x + a.left.x * a.leftWidth, a.centre.z + a.left.z * a.leftWidth};
+        const P2 ar{a.centre.x - a.left.x * a.rightWidth, a.centre.z - a.left.z * a.rightWidth};
+        const P2 bl{b.centre.x + b.left.x * b.leftWidth, b.centre.z + b.left.z * b.leftWidth};
+        const P2 br{b.centre.x - b.left.x * b.rightWidth, b.centre.z - b.left.z * b.rightWidth};
+        const double uv[8] = {0, va, 0, vb, 1, vb, 1, va};
+        road.AddQuad(At(ar, y), At(br, y), At(bl, y), At(al, y), {0, 1, 0}, uv);
+    }
+    return road;
 }
 
 MeshBuilder Kerbs(const TrackLayout& layout) {
-  MeshBuilder kerbs("kerbs", "kerb.png");
-  const auto& s = layout.Samples();
-  const double y = 0.06;
-  for (int side : {1, -1}) {
-    for (size_t i = 0; i < s.size(); ++i) {
-      const RoadSample& a = s[i];
-      const RoadSample& b = s[(i + 1) % s.size()];
-      const double wa = side > 0 ? a.leftWidth : a.rightWidth;
-      const double wb = side > 0 ? b.leftWidth : b.rightWidth;
-      auto edge = [side](const RoadSample& r, double w) {
-        return P2{r.centre.x + side * r.left.x * w, r.centre.z + side * r.left.z * w};
-      };
-      const double va = a.arc / 4, vb = (i + 1 == s.size() ? layout.Length() : b.arc) / 4;
-      const double uv[8] = {0, va, 0, vb, 1, vb, 1, va};
-      kerbs.AddQuad(At(edge(a, wa), y), At(edge(b, wb), y), At(edge(b, wb + TrackLayout::kKerbWidth), y),
-                    At(edge(a, wa + TrackLayout::kKerbWidth), y), {0, 1, 0}, uv);
+    MeshBuilder kerbs("kerbs", "kerb.png");
+    const auto& s = layout.Samples();
+    const double y = 0.06;
+    for (int side : {1, -1}) {
+        for (size_t i = 0; i < s.size(); ++i) {
+            const RoadSample& a = s[i];
+            const RoadSample& b = s[(i + 1) % s.size()];
+            const double wa = side > 0 ? a.leftWidth : a.rightWidth;
+            const double wb = side > 0 ? b.leftWidth : b.rightWidth;
+            auto edge = [side](const RoadSample& r, double w) {
+                return P2{r.centre.x + side * r.left.x * w, r.centre.z + side * r.left.z * w};
+            };
+            const double va = a.arc / 4, vb = (i + 1 == s.size() ? layout.Length() : b.arc) / 4;
+            const double uv[8] = {0, va, 0, vb, 1, vb, 1, va};
+            kerbs.AddQuad(At(edge(a, wa), y), At(edge(b, wb), y),
+                          At(edge(b, wb + TrackLayout::kKerbWidth), y),
+                          At(edge(a, wa + TrackLayout::kKerbWidth), y), {0, 1, 0}, uv);
+        }
     }
-  }
-  return kerbs;
+    return kerbs;
 }
 
 // One toy block: a box along a..b, thick and high as the barrier.
 void AddBlock(MeshBuilder& mesh, const BarrierBlock& block, int swatch, double shrink) {
-  const P2 d{block.b.x - block.a.x, block.b.z - block.a.z};
-  const double length = std::hypot(d.x, d.z);
-  if (length < 1e-6) return;
-  const P2 along{d.x / length, d.z / length};
-  const P2 across{-along.z, along.x};
-  const double half = TrackLayout::kBarrierThickness / 2;
-  const double h = TrackLayout::kBarrierHeight;
-  const P2 a{block.a.x + along.x * shrink, block.a.z + along.z * shrink};
-  const P2 b{block.b.x - along.x * shrink, block.b.z - along.z * shrink};
-  auto corner = [&](P2 p, double s) { return P2{p.x + across.x * half * s, p.z + across.z * half * s}; };
-  const P2 a0 = corner(a, -1), a1 = corner(a, 1), b0 = corner(b, -1), b1 = corner(b, 1);
-  const V3 outAcross{across.x, 0, across.z}, outAlong{along.x, 0, along.z};
-  mesh.AddFlatQuad(At(a0, 0), At(b0, 0), At(b0, h), At(a0, h), outAcross * -1, swatch);
-  mesh.AddFlatQuad(At(a1, 0), At(b1, 0), At(b1, h), At(a1, h), outAcross, swatch);
-  mesh.AddFlatQuad(At(a0, 0), At(a1, 0), At(a1, h), At(a0, h), outAlong * -1, swatch);
-  mesh.AddFlatQuad(At(b0, 0), At(b1, 0), At(b1, h), At(b0, h), outAlong, swatch);
-  mesh.AddFlatQuad(At(a0, h), At(b0, h), At(b1, h), At(a1, h), {0, 1, 0}, swatch);
+    const P2 d{block.b.x - block.a.x, block.b.z - block.a.z};
+    const double length = std::hypot(d.x, d.z);
+    if (length < 1e-6) return;
+    const P2 along{d.x / length, d.z / length};
+    const P2 across{-along.z, along.x};
+    const double inset = block.inset ? 0.05 : 0;
+    const double half = TrackLayout::kBarrierThickness / 2 - inset;
+    const double h = TrackLayout::kBarrierHeight - inset;
+    const P2 a{block.a.x + along.x * shrink, block.a.z + along.z * shrink};
+    const P2 b{block.b.x - along.x * shrink, block.b.z - along.z * shrink};
+    auto corner = [&](P2 p, double s) { return P2{p.x + across.x * half * s, p.z + across.z * half * s}; };
+    const P2 a0 = corner(a, -1), a1 = corner(a, 1), b0 = corner(b, -1), b1 = corner(b, 1);
+    const V3 outAcross{across.x, 0, across.z}, outAlong{along.x, 0, along.z};
+    mesh.AddFlatQuad(At(a0, 0), At(b0, 0), At(b0, h), At(a0, h), outAcross * -1, swatch);
+    mesh.AddFlatQuad(At(a1, 0), At(b1, 0), At(b1, h), At(a1, h), outAcross, swatch);
+    mesh.AddFlatQuad(At(a0, 0), At(a1, 0), At(a1, h), At(a0, h), outAlong * -1, swatch);
+    mesh.AddFlatQuad(At(b0, 0), At(b1, 0), At(b1, h), At(b0, h), outAlong, swatch);
+    mesh.AddFlatQuad(At(a0, h), At(b0, h), At(b1, h), At(a1, h), {0, 1, 0}, swatch);
 }
 
 MeshBuilder Barriers(const TrackLayout& layout, double shrink, const char* name) {
-  MeshBuilder barriers(name);
-  const int colours[4] = {kSwatchBlockRed, kSwatchBlockYellow, kSwatchBlockBlue, kSwatchBlockGreen};
-  int index = 0;
-  for (const BarrierBlock& block : layout.Blocks()) AddBlock(barriers, block, colours[index++ % 4], shrink);
-  return barriers;
+    MeshBuilder barriers(name);
+    const int colours[4] = {kSwatchBlockRed, kSwatchBlockYellow, kSwatchBlockBlue, kSwatchBlockGreen};
+    int index = 0;
+    for (const BarrierBlock& block : layout.Blocks()) AddBlock(barriers, block, colours[index++ % 4], shrink);
+    return barriers;
 }
 
 // The start and finish line across the road at gate 0.
 MeshBuilder StartLine(const TrackLayout& layout) {
-  MeshBuilder line("start line", "checker.png");
-  const auto& gate = track_tables::kGates[layout.Slot() - 1][0];
-  const P2 centre{gate.x - layout.OriginX(), gate.z - layout.OriginZ()};
-  double reach = TrackLayout::kHalfWidth;
-  for (const RoadSample& s : layout.Samples()) {
-    if (std::hypot(s.centre.x - centre.x, s.centre.z - centre.z) < 2) {
-      reach = std::max({reach, s.leftWidth, s.rightWidth});
+    MeshBuilder line("start line", "checker.png");
+    const auto& gate = track_tables::kGates[layout.Slot() - 1][0];
+    const P2 centre{gate.x - layout.OriginX(), gate.z - layout.OriginZ()};
+    double reach = TrackLayout::kHalfWidth;
+    for (const RoadSample& s : layout.Samples()) {
+        if (std::hypot(s.centre.x - centre.x, s.centre.z - centre.z) < 2) {
+            reach = std::max({reach, s.leftWidth, s.rightWidth});
+        }
     }
-  }
-  const P2 span = gate.alongX ? P2{1, 0} : P2{0, 1};
-  const P2 depth{span.z, span.x};
-  const double y = 0.08, d = 1.5;
-  auto p = [&](double s, double t) {
-    return V3{centre.x + span.x * s + depth.x * t, y, centre.z + span.z * s + depth.z * t};
-  };
-  const double repeats = reach / 1.5;
-  const double uv[8] = {0, 0, repeats, 0, repeats, 1, 0, 1};
-  line.AddQuad(p(-reach, -d), p(reach, -d), p(reach, d), p(-reach, d), {0, 1, 0}, uv);
-  return line;
+    const P2 span = gate.alongX ? P2{1, 0} : P2{0, 1};
+    const P2 depth{span.z, span.x};
+    const double y = 0.08, d = 1.5;
+    auto p = [&](double s, double t) {
+        return V3{centre.x + span.x * s + depth.x * t, y, centre.z + span.z * s + depth.z * t};
+    };
+    const double repeats = reach / 1.5;
+    const double uv[8] = {0, 0, repeats, 0, repeats, 1, 0, 1};
+    line.AddQuad(p(-reach, -d), p(reach, -d), p(reach, d), p(-reach, d), {0, 1, 0}, uv);
+    return line;
 }
 
 // Toys lying about on the table, away from the road: blocks and crayons.
 MeshBuilder Decoration(const TrackLayout& layout) {
-  MeshBuilder toys("decoration");
-  Random random(900 + layout.Slot());
-  const int colours[6] = {kSwatchBlockRed, kSwatchBlockYellow, kSwatchBlockBlue, kSwatchBlockGreen,
-                          kSwatchPurple, kSwatchCream};
-  int placed = 0;
-  for (int attempt = 0; attempt < 400 && placed < 14; ++attempt) {
-    const P2 p{random.Range(-150, 150), random.Range(-110, 110)};
-    bool clear = true;
-    for (const RoadSample& s : layout.Samples()) {
-      if (std::hypot(s.centre.x - p.x, s.centre.z - p.z) < std::max(s.leftWidth, s.rightWidth) + 12) {
-        clear = false;
-        break;
-      }
+    MeshBuilder toys("decoration");
+    Random random(900 + layout.Slot());
+    const int colours[6] = {kSwatchBlockRed,   kSwatchBlockYellow, kSwatchBlockBlue,
+                            kSwatchBlockGreen, kSwatchPurple,      kSwatchCream};
+    int placed = 0;
+    for (int attempt = 0; attempt < 400 && placed < 14; ++attempt) {
+        const P2 p{random.Range(-150, 150), random.Range(-110, 110)};
+        bool clear = true;
+        for (const RoadSample& s : layout.Samples()) {
+            if (std::hypot(s.centre.x - p.x, s.centre.z - p.z) < std::max(s.leftWidth, s.rightWidth) + 12) {
+                clear = false;
+                break;
+            }
+        }
+        if (!clear) continue;
+        const int colour = colours[placed % 6];
+        if (placed % 3 == 2) {
+            const double angle = random.Range(0, M_PI);
+            const V3 a{p.x - 7 * std::cos(angle), 0.6, p.z - 7 * std::sin(angle)};
+            const V3 b{p.x + 7 * std::cos(angle), 0.6, p.z + 7 * std::sin(angle)};
+            toys.AddCylinder(a, b, 0.6, 6, colour);
+        } else {
+            const double size = random.Range(2.5, 4.5);
+            toys.AddBox({p.x - size, 0, p.z - size}, {p.x + size, 2 * size, p.z + size}, colour);
+            if (placed % 2 == 0) {
+                const double top = size * 0.7;
+                toys.AddBox({p.x - top, 2 * size, p.z - top}, {p.x + top, 2 * size + 2 * top, p.z + top},
+                            colours[(placed + 2) % 6]);
+            }
+        }
+        ++placed;
     }
-    if (!clear) continue;
-    const int colour = colours[placed % 6];
-    if (placed % 3 == 2) {
-      const double angle = random.Range(0, M_PI);
-      const V3 a{p.x - 7 * std::cos(angle), 0.6, p.z - 7 * std::sin(angle)};
-      const V3 b{p.x + 7 * std::cos(angle), 0.6, p.z + 7 * std::sin(angle)};
-      toys.AddCylinder(a, b, 0.6, 6, colour);
-    } else {
-      const double size = random.Range(2.5, 4.5);
-      toys.AddBox({p.x - size, 0, p.z - size}, {p.x + size, 2 * size, p.z + size}, colour);
-      if (placed % 2 == 0) {
-        const double top = size * 0.7;
-        toys.AddBox({p.x - top, 2 * size, p.z - top}, {p.x + top, 2 * size + 2 * top, p.z + top},
-                    colours[(placed + 2) % 6]);
-      }
-    }
-    ++placed;
-  }
-  return toys;
+    return toys;
 }
 
 void Scale(std::vector<MeshBuilder>& parts, double lift) {
-  for (MeshBuilder& part : parts) part.Transform({0, lift * kFileScale, 0}, kFileScale);
+    for (MeshBuilder& part : parts) part.Transform({0, lift * kFileScale, 0}, kFileScale);
 }
 
 }  // namespace
 
 void GenerateTracks(GeneratorContext& context) {
-  {
-    MeshBuilder slab("table", "");
-    slab.AddBox({-kTableReach, -kTableThickness, -kTableReach}, {kTableReach, 0, kTableReach}, kSwatchWood);
-    context.out.Write("data/Table_5.00.ply", ExportPly({slab}));
-  }
-  for (int slot = 1; slot <= 5; ++slot) {
-    const TrackLayout layout(slot);
-    const std::string n = std::to_string(slot);
-    // Track 5's parts are placed lower than its bodies by the program: lift the file.
-    const double lift = slot == 5 ? track_tables::kTrack5PartsDrop : 0;
-    std::vector<MeshBuilder> parts = {TableTop(), Road(layout), Kerbs(layout),
-                                      Barriers(layout, 0.08, "barriers"), StartLine(layout),
-                                      Decoration(layout)};
-    Scale(parts, lift);
-    context.out.Write("data/Trassa" + n + ".x", ExportX(parts));
-    context.out.Write("data/Trassa" + n + "_5.00.ply", ExportPly({Barriers(layout, 0, "collision")}));
-    std::vector<MeshBuilder> shadow = {Barriers(layout, 0, "shadow")};
-    Scale(shadow, 0);
-    context.out.Write("data/Trassa" + n + "_shadow.x", ExportX(shadow));
-    PaintTrackPlan(context, layout);
-    WriteMinimap(context, slot, layout);
-  }
-  // Slots 6 and 7 are never raced; their minimaps show track 2's road.
-  const TrackLayout spare(2);
-  WriteMinimap(context, 6, spare);
-  WriteMinimap(context, 7, spare);
+    {
+        MeshBuilder slab("table", "");
+        slab.AddBox({-kTableReach, -kTableThickness, -kTableReach}, {kTableReach, 0, kTableReach},
+                    kSwatchWood);
+        context.out.Write("data/Table_5.00.ply", ExportPly({slab}));
+    }
+    for (int slot = 1; slot <= 5; ++slot) {
+        const TrackLayout layout(slot);
+        const std::string n = std::to_string(slot);
+        // Track 5's parts are placed lower than its bodies by the program: lift the file.
+        const double lift = slot == 5 ? track_tables::kTrack5PartsDrop : 0;
+        std::vector<MeshBuilder> parts = {TableTop(),        Road(layout),
+                                          Kerbs(layout),     Barriers(layout, 0.08, "barriers"),
+                                          StartLine(layout), Decoration(layout)};
+        Scale(parts, lift);
+        context.out.Write("data/Trassa" + n + ".x", ExportX(parts));
+        context.out.Write("data/Trassa" + n + "_5.00.ply", ExportPly({Barriers(layout, 0, "collision")}));
+        std::vector<MeshBuilder> shadow = {Barriers(layout, 0, "shadow")};
+        Scale(shadow, 0);
+        context.out.Write("data/Trassa" + n + "_shadow.x", ExportX(shadow));
+        PaintTrackPlan(context, layout);
+        WriteMinimap(context, slot, layout);
+    }
+    // Slots 6 and 7 are never raced; their minimaps show track 2's road.
+    const TrackLayout spare(2);
+    WriteMinimap(context, 6, spare);
+    WriteMinimap(context, 7, spare);
 }
 
 }  // namespace assetgen

@@ -8,7 +8,9 @@
 #include <sstream>
 
 #include "core/app_state.h"
-#include "core/program_entry.h"
+#include "core/music.h"
+#include "core/program_objects.h"
+#include "core/shared_objects.h"
 #include "engine/engine.h"
 #include "platform/platform.h"
 
@@ -30,9 +32,34 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
+// [{"model": 2, "instance": 1, "laps": 2, "lap_times_s": [14.2, 13.1], "resets": 0}, ...]
+std::string JsonCars(const std::vector<AiRace::CarResult>& cars) {
+    std::ostringstream out;
+    out << "[";
+    for (size_t i = 0; i < cars.size(); ++i) {
+        const AiRace::CarResult& car = cars[i];
+        out << (i ? ", " : "") << "{\"model\": " << car.model << ", \"instance\": " << car.instance
+            << ", \"laps\": " << car.laps << ", \"lap_times_s\": [";
+        for (size_t lap = 0; lap < car.lapTimes.size(); ++lap) out << (lap ? ", " : "") << car.lapTimes[lap];
+        out << "], \"resets\": " << car.resets << "}";
+    }
+    out << "]";
+    return out.str();
+}
+
 std::string JsonList(const std::vector<std::string>& items) {
     std::string out = "[";
     for (size_t i = 0; i < items.size(); ++i) out += (i ? ", " : "") + JsonString(items[i]);
+    return out + "]";
+}
+
+// [{"frame": 12, "event": "level 1 track 3"}, ...]
+std::string JsonEvents(const std::vector<std::pair<int, std::string>>& events) {
+    std::string out = "[";
+    for (size_t i = 0; i < events.size(); ++i) {
+        out += (i ? ", " : "") + std::string("{\"frame\": ") + std::to_string(events[i].first) +
+               ", \"event\": " + JsonString(events[i].second) + "}";
+    }
     return out + "]";
 }
 
@@ -58,8 +85,34 @@ void HeadlessSession::Run() {
     });
     iPresentObserverSet([this](const char* what) { OnPresent(what); });
 
+    ProgramOptions programOptions;
+    programOptions.seed = options_.seed;
+    if (options_.newGameDifficulty && options_.newGameCar) {
+        programOptions.newGame = NewGameChoice{*options_.newGameDifficulty, *options_.newGameCar};
+    }
+    iEngineDrawingSet(options_.noDraw ? 0 : -1);
     started_ = lastFrame_ = std::chrono::steady_clock::now();
-    RunProgram(options_.seed);
+    {
+        ProgramObjects program(programOptions);
+        program_ = &program;
+        program.Run();
+        if (const TGame* game = program.Race()) {
+            CollectEvents(*game);
+            race_.score = game->GetScore();
+            race_.lives = game->GetLives();
+            race_.level = game->GetLevel();
+            race_.track = game->TrackNo;
+            race_.lapsLeft = game->LapsLeft;
+            race_.place = game->Place;
+        }
+        program_ = nullptr;
+    }
+    if (aiRace_) {
+        aiSeconds_ = aiRace_->SimSeconds();
+        aiCars_ = aiRace_->Results();
+        aiRace_.reset();
+    }
+    iEngineDrawingSet(-1);
     wallMs_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
 
     iPresentObserverSet({});
@@ -84,6 +137,15 @@ void HeadlessSession::OnFrame() {
     ++frames_;
     if (mainMenuMs_ < 0 && AppState == StateMainMenu)
         mainMenuMs_ = std::chrono::duration<double, std::milli>(now - started_).count();
+    if (program_ && program_->Race()) CollectEvents(*program_->Race());
+    const Vec3 camera = iCameraLocation(Shared.MainCamera);
+    camera_[0] = camera.x;
+    camera_[1] = camera.y;
+    camera_[2] = camera.z;
+    music_ = -1;
+    for (size_t i = 0; i < Shared.MusicTracks.size(); ++i) {
+        if (iSoundPlaying(Shared.MusicTracks[i]) != 0) music_ = static_cast<int>(i);
+    }
 
     if (const auto actions = script_.find(frames_); actions != script_.end())
         for (const ScriptAction& action : actions->second)
@@ -95,10 +157,29 @@ void HeadlessSession::OnFrame() {
         exitRequested_ = true;
         return;
     }
+    AiRaceFrame();
     // Input for the next frame goes onto the queue now, so its pump takes it.
     if (const auto actions = script_.find(frames_ + 1); actions != script_.end())
         for (const ScriptAction& action : actions->second) injector_.Push(action);
     if (options_.frameMs > 0) platform::AdvanceClock(options_.frameMs / 1000.0);
+}
+
+void HeadlessSession::AiRaceFrame() {
+    if (!options_.aiRaceTrack) return;
+    if (!aiRace_) {
+        if (AppState != StateMainMenu) return;
+        // The first menu frame's FrameScale still holds the start-up's time, so the
+        // race runs from the next frame on.
+        StopMusic();
+        aiRace_ = std::make_unique<AiRace>(*options_.aiRaceTrack, Shared.MainCamera);
+        return;
+    }
+    aiRace_->Step();
+}
+
+void HeadlessSession::CollectEvents(const TGame& game) {
+    const std::vector<std::string>& lines = game.Events().Lines();
+    for (size_t i = race_.events.size(); i < lines.size(); ++i) race_.events.emplace_back(frames_, lines[i]);
 }
 
 void HeadlessSession::Shoot(const std::string& name) {
@@ -120,7 +201,18 @@ bool HeadlessSession::WriteReport() const {
          << "  \"loading_pictures\": " << renders_ << ",\n"
          << "  \"shots\": " << JsonList(shots_) << ",\n"
          << "  \"opened\": " << JsonList(opened_) << ",\n"
-         << "  \"missing_files\": " << JsonList(missingFiles_) << "\n"
+         << "  \"missing_files\": " << JsonList(missingFiles_) << ",\n"
+         << "  \"camera\": [" << camera_[0] << ", " << camera_[1] << ", " << camera_[2] << "],\n"
+         << "  \"music\": " << music_ << ",\n"
+         << "  \"score\": " << race_.score << ",\n"
+         << "  \"lives\": " << race_.lives << ",\n"
+         << "  \"level\": " << race_.level << ",\n"
+         << "  \"track\": " << race_.track << ",\n"
+         << "  \"laps_left\": " << race_.lapsLeft << ",\n"
+         << "  \"place\": " << race_.place << ",\n"
+         << "  \"events\": " << JsonEvents(race_.events) << ",\n"
+         << "  \"sim_seconds\": " << aiSeconds_ << ",\n"
+         << "  \"cars\": " << JsonCars(aiCars_) << "\n"
          << "}\n";
     std::ofstream out(options_.reportFile, std::ios::binary);
     out << json.str();

@@ -2,12 +2,25 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "ai_race.h"
 
 #include "input_injector.h"
 #include "input_script.h"
 #include "runner_options.h"
+
+class ProgramObjects;
+class TGame;
+
+// The race as the report gives it, taken when the run ends.
+struct RaceReport {
+    int score = 0, lives = 0, level = 0, track = 0, lapsLeft = 0, place = 0;
+    // The race's transitions, each with the frame in which it happened.
+    std::vector<std::pair<int, std::string>> events;
+};
 
 class HeadlessSession {
 public:
@@ -22,6 +35,10 @@ private:
     void OnPresent(const char* what);
     void OnFrame();
     void Shoot(const std::string& name);
+    // Takes the race's new event lines, stamped with the current frame.
+    void CollectEvents(const TGame& game);
+    // --ai-race: builds the race in the first main-menu frame, then runs one step a frame.
+    void AiRaceFrame();
 
     RunnerOptions options_;
     InputScript script_;
@@ -36,4 +53,13 @@ private:
     std::chrono::steady_clock::time_point started_, lastFrame_;
     double wallMs_ = 0;
     double mainMenuMs_ = -1;  // wall time until the first frame drawn in the main menu
+    ProgramObjects* program_ = nullptr;  // while the program runs
+    RaceReport race_;
+    std::unique_ptr<AiRace> aiRace_;
+    double aiSeconds_ = 0;                   // simulated seconds of the AI race
+    std::vector<AiRace::CarResult> aiCars_;  // its cars at the end of the run
+    // At the last drawn frame: where the camera stood and which music track played
+    // (index into MusicTracks, -1 for none).
+    float camera_[3] = {0, 0, 0};
+    int music_ = -1;
 };

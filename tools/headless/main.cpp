@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fprintf(stderr,
                      "pebbledash-headless: %s\nusage: pebbledash-headless [--frames N] [--frame-ms MS] [--seed N] "
-                     "[--start-ms T] [--data DIR] [--script FILE] [--shots DIR] [--report FILE]\n",
+                     "[--start-ms T] [--data DIR] [--script FILE] [--shots DIR] [--report FILE]\n"
+                     "       [--new-game DIFFICULTY CAR] [--ai-race TRACK] [--no-draw]\n",
                      error.c_str());
         return 2;
     }

@@ -17,13 +17,35 @@ std::optional<RunnerOptions> ParseRunnerOptions(int argc, char** argv, std::stri
     RunnerOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
+        if (name == "--no-draw") {
+            options.noDraw = true;
+            continue;
+        }
         if (i + 1 >= argc) {
             error = "missing value for " + name;
             return std::nullopt;
         }
         const char* value = argv[++i];
         bool ok = true;
-        if (name == "--frames") {
+        if (name == "--new-game") {
+            if (i + 1 >= argc) {
+                error = "missing car for --new-game";
+                return std::nullopt;
+            }
+            int difficulty = 0, car = 0;
+            ok = ParseNumber(value, difficulty) && difficulty >= 0 && difficulty <= 2;
+            const char* carText = argv[++i];
+            if (ok && !(ParseNumber(carText, car) && car >= 1 && car <= 5)) {
+                error = std::string("bad car for --new-game: ") + carText;
+                return std::nullopt;
+            }
+            options.newGameDifficulty = difficulty;
+            options.newGameCar = car;
+        } else if (name == "--ai-race") {
+            int track = 0;
+            ok = ParseNumber(value, track) && track >= 1 && track <= 5;
+            options.aiRaceTrack = track;
+        } else if (name == "--frames") {
             ok = ParseNumber(value, options.frames) && options.frames > 0;
         } else if (name == "--frame-ms") {
             ok = ParseNumber(value, options.frameMs) && options.frameMs >= 0;

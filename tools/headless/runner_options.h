@@ -14,6 +14,13 @@ struct RunnerOptions {
     std::string scriptFile;          // scripted input and shots
     std::string shotsFolder;         // PNG shots; none when empty
     std::string reportFile;          // JSON report; none when empty
+    // --new-game DIFFICULTY CAR: a game started at boot as the main menu starts one.
+    std::optional<int> newGameDifficulty;  // 0..2
+    std::optional<int> newGameCar;         // 1..5
+    // --ai-race TRACK: once the main menu is up, seven computer drivers race on the
+    // Hard grid of track slot 1..5, the chase camera on the first of them.
+    std::optional<int> aiRaceTrack;
+    bool noDraw = false;  // --no-draw: nothing is drawn; the logic runs unchanged
 };
 
 // Parses argv; on a bad option returns nothing and writes why to error.

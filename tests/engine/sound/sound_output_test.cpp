@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_log.h"
-#include "engine/engine_sound.h"
+#include "engine/engine.h"
 #include "engine/sound_system.h"
 #include "sound_test_support.h"
 

@@ -1,0 +1,4 @@
+// The program's loop flags.
+#include "core/loop_flags.h"
+
+LoopFlags Loop;

@@ -1,0 +1,161 @@
+// The composition root: the screens and the race connected to the core.
+#include "core/program_objects.h"
+
+#include "core/app_config.h"
+#include "core/app_state.h"
+#include "core/hud_line.h"
+#include "core/race_choices.h"
+#include "core/random_source.h"
+#include "core/saved_files.h"
+#include "core/shared_objects.h"
+#include "core/window_cycle.h"
+#include "platform/platform.h"
+
+namespace {
+
+// The chase camera's set-up: radius 1, distance 10, height 20, pull 10, damping 0.9,
+// a tenth of a second to turn, no contact bodies.
+constexpr float kChaseRadius = 1.0f;
+constexpr float kChaseDistance = 10.0f;
+constexpr float kChaseHeight = 20.0f;
+constexpr float kChasePull = 10.0f;
+constexpr float kChaseDamping = 0.9f;
+constexpr float kChaseTurnTime = 0.1f;
+
+void ApplyLiveDisplaySettings(AppConfig& config) {
+    const Settings& s = Saved.settings;
+    ApplyDisplaySettings(config, s.windowed, s.resolution, s.colorDepth, s.engineOption);
+}
+
+TRecordInputMenu::Hooks NameEntryHooks(const std::unique_ptr<TGame>& game) {
+    TRecordInputMenu::Hooks hooks;
+    hooks.getScore = [&game] { return game ? game->GetScore() : 0; };
+    hooks.currentDifficulty = [] { return CurrentDifficulty; };
+    return hooks;
+}
+
+}  // namespace
+
+ProgramObjects::ProgramObjects(ProgramOptions options)
+    : options_(std::move(options)),
+      initPhase_(timer_, loading_, cursor_, links_),
+      pointer_(cursor_),
+      dispatch_(timer_, cursor_, pointer_, links_),
+      nameEntry_(NameEntryHooks(game_)) {
+    Connect();
+    SetReturnToMenuLinks(&links_);
+}
+
+ProgramObjects::~ProgramObjects() { SetReturnToMenuLinks(nullptr); }
+
+int ProgramObjects::Run() {
+    SeedRandom(options_.seed ? *options_.seed : platform::TickCount());
+    if (const auto snapshotState = Saved.LoadSavedFiles()) AppState = *snapshotState;
+
+    const platform::Point desktop = platform::DesktopSize();
+    AppConfig config = DefaultAppConfig(desktop.x, desktop.y, platform::CaptionHeight());
+    ApplyLiveDisplaySettings(config);
+
+    WindowCycle::Hooks hooks;
+    hooks.initPhase = [this] { initPhase_.Run(); };
+    hooks.runStep = [this] { RunStep(); };
+    hooks.bossKey = [] { return static_cast<int>(Saved.settings.bossKey); };
+    hooks.reloadDisplaySettings = ApplyLiveDisplaySettings;
+    WindowCycle cycle(config, hooks);
+    cycle.Run();
+
+    platform::OpenWithDefaultHandler(platform::ResolvePath("play.url"));
+    return 0;
+}
+
+void ProgramObjects::RunStep() {
+    dispatch_.RunStep();
+    StartChosenGame();
+}
+
+void ProgramObjects::StartChosenGame() {
+    if (chosenGameStarted_ || !options_.newGame || !game_ || AppState != StateMainMenu) return;
+    chosenGameStarted_ = true;
+    CurrentDifficulty = options_.newGame->difficulty;
+    SelectedCar = options_.newGame->car;
+    game_->NewGame();
+    AppState = StateRace;
+}
+
+void ProgramObjects::Connect() {
+    ConnectInitPhase();
+    ConnectFrame();
+    for (const uint8_t state : {StateNameEntry, StateNameEntryName, StateNameEntryCountry}) {
+        pointer_.SetHoverHandler(state, [this](long double x, long double y) {
+            nameEntry_.Hover(static_cast<double>(x), static_cast<double>(y));
+        });
+        pointer_.SetClickHandler(state, [this](long double x, long double y) {
+            nameEntry_.Click(static_cast<double>(x), static_cast<double>(y));
+        });
+    }
+}
+
+void ProgramObjects::ConnectInitPhase() {
+    links_.makeChaseCamera = [this] { MakeChaseCamera(); };
+    links_.makeSideScreens = [this] { nameEntry_.Init(); };
+    links_.rebuildSideScreens = [this] { nameEntry_.Build(); };
+    links_.makeRace = [this] { MakeRace(); };
+    links_.rebuildRace = [this] {
+        if (game_ && game_->Built) game_->RebuildRace();
+    };
+    links_.restoreRaceScene = [this] {
+        if (!game_) return;
+        game_->UpdateRace();
+        game_->ShowRaceScene();
+    };
+}
+
+void ProgramObjects::ConnectFrame() {
+    links_.updateRace = [this] {
+        if (game_) game_->UpdateRace();
+    };
+    links_.drawHud = [this](uint8_t state) {
+        if (game_) DrawHudLine(game_->Hud(), game_->BlinkPhase, state, Shared.Fonts[1]);
+    };
+    links_.nameEntryKeys = [this] { nameEntry_.KeyStep(); };
+    links_.nameEntryUpdate = [this] { nameEntry_.Update(); };
+    links_.showPauseSprite = [this](bool shown) {
+        if (!game_) return;
+        if (shown) {
+            iSpriteShow(game_->PauseSprite);
+        } else {
+            iSpriteHide(game_->PauseSprite);
+        }
+    };
+    links_.resetCarPhysics = [this] {
+        if (game_) game_->ResetCarPhysics();
+    };
+    links_.trackNo = [this] { return game_ ? static_cast<int>(game_->TrackNo) : 0; };
+    links_.forgetLoadedTracks = [this] {
+        if (game_) game_->ForgetLoadedTracks();
+    };
+    links_.leaveRace = [this] { LeaveRace(); };
+}
+
+void ProgramObjects::MakeChaseCamera() {
+    chaseCameras_.push_back(std::make_unique<CameramanLookAtPointKeepDistanceFast_t>(
+        Shared.MainCamera, kChaseRadius, kChaseDistance, kChaseHeight, kChasePull, kChaseDamping, kChaseTurnTime,
+        std::span<const EngineHandle>{}));
+    if (game_) game_->SetChaseCamera(chaseCameras_.back().get());
+}
+
+void ProgramObjects::MakeRace() {
+    TGame::Hooks hooks;
+    hooks.openNameEntry = [this](int32_t score) { return nameEntry_.Qualify(score) ? nameEntry_.InsertRank() : 0; };
+    hooks.hideResultScreens = [this] { nameEntry_.Hide(); };
+    game_ = std::make_unique<TGame>(loading_, cursor_, std::move(hooks));
+    if (!chaseCameras_.empty()) game_->SetChaseCamera(chaseCameras_.back().get());
+}
+
+void ProgramObjects::LeaveRace() {
+    if (game_) game_->HideRaceScene();
+    nameEntry_.Hide();
+    if (!game_) return;
+    game_->ResetGame();
+    game_->NoteReturnToMenu();
+}

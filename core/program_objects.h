@@ -1,0 +1,61 @@
+// ProgramObjects: the program's composition root. It owns the core's objects, the
+// screens and the race, connects them through GameLinks, and runs the window cycle.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "core/cursor_sprite.h"
+#include "core/frame_dispatch.h"
+#include "core/frame_timer.h"
+#include "core/game_links.h"
+#include "core/init_phase.h"
+#include "core/loading_screen.h"
+#include "core/pointer_dispatch.h"
+#include "core/program_entry.h"
+#include "menus/record_input_menu.h"
+#include "race/game.h"
+
+// One per run. The core (init phase, dispatch, ReturnToMenu) reaches the race and the
+// name entry only through the links filled here; the race reaches the name entry
+// through its hooks. Everything lives until the run ends.
+class ProgramObjects {
+public:
+    explicit ProgramObjects(ProgramOptions options);
+    ~ProgramObjects();
+    ProgramObjects(const ProgramObjects&) = delete;
+    ProgramObjects& operator=(const ProgramObjects&) = delete;
+
+    // The old RunProgram: seeds the random source, loads the saved files, runs the
+    // window cycle, opens "play.url" at the end.
+    int Run();
+
+    // The race object, made by the first init phase; nullptr before.
+    const TGame* Race() const { return game_.get(); }
+
+private:
+    void Connect();
+    void ConnectInitPhase();
+    void ConnectFrame();
+    void RunStep();
+    // The --new-game start, once, in the first frame of the main menu.
+    void StartChosenGame();
+    void MakeChaseCamera();
+    void MakeRace();
+    void LeaveRace();
+
+    ProgramOptions options_;
+    FrameTimer timer_;
+    LoadingScreen loading_;
+    CursorSprite cursor_;
+    GameLinks links_;
+    InitPhase initPhase_;
+    PointerDispatch pointer_;
+    FrameDispatch dispatch_;
+    std::unique_ptr<TGame> game_;
+    TRecordInputMenu nameEntry_;
+    // Each engine opening makes a new chase camera; the old ones (their engine objects
+    // gone with the engine) are kept, never destroyed while the program runs.
+    std::vector<std::unique_ptr<CameramanLookAtPointKeepDistanceFast_t>> chaseCameras_;
+    bool chosenGameStarted_ = false;
+};

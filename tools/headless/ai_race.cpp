@@ -1,0 +1,200 @@
+// AiRace: the computer drivers' race of the headless runner.
+#include "ai_race.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/frame_timer.h"
+#include "core/race_choices.h"
+#include "core/shared_objects.h"
+#include "race/level_rules.h"
+
+namespace {
+
+constexpr double kTickSeconds = 0.013;
+constexpr float kRaceStepSeconds = 0.01333f;
+// A track's first load: wheel-table split friction (mu 70, no slip, 40, no slip), friction 180.
+constexpr float kWheelMu = 70;
+constexpr float kFirstLoadWheelFriction2 = 40;
+constexpr float kFirstLoadWheelFriction = 180;
+constexpr float kStartPower = 1.0f;
+// The race's chase camera: radius 1, distance 10, height 20, pull 10, damping 0.9, 0.1 s to turn.
+constexpr float kChaseRadius = 1.0f;
+constexpr float kChaseDistance = 10.0f;
+constexpr float kChaseHeight = 20.0f;
+constexpr float kChasePull = 10.0f;
+constexpr float kChaseDamping = 0.9f;
+constexpr float kChaseTurnTime = 0.1f;
+// The camera starts above and beside the followed car, looking at it.
+constexpr Vec3 kCameraStartOffset{40, 80, 0};
+
+}  // namespace
+
+AiRace::AiRace(int trackSlot, EngineHandle camera) : track_(std::clamp(trackSlot, 1, 5)) { Build(camera); }
+
+AiRace::~AiRace() = default;
+
+void AiRace::Build(EngineHandle camera) {
+    CurrentDifficulty = kDifficulty;
+    if (SelectedCar < 1 || SelectedCar > 5) SelectedCar = 1;
+    iSimulationFrqSet(kRaceStepSeconds);
+
+    for (int kind = 1; kind <= TBonus::kKinds; ++kind) {
+        for (int copy = 0; copy < 4; ++copy) {
+            bonuses_[kind - 1][copy] = std::make_unique<TBonus>();
+            bonuses_[kind - 1][copy]->Create(kind);
+            bonusGrid_[kind - 1][copy] = bonuses_[kind - 1][copy].get();
+        }
+    }
+    std::vector<TCar*> all;
+    for (int model = 1; model <= 5; ++model) {
+        for (auto& car : cars_[model - 1]) {
+            car = std::make_unique<TCar>();
+            car->Create(model, bonusGrid_);
+            all.push_back(car.get());
+        }
+    }
+    for (size_t i = 0; i < all.size(); ++i) {
+        for (size_t j = i + 1; j < all.size(); ++j) {
+            const EngineHandle pair = iBodyBodyCreate(all[i]->Chassis, all[j]->Chassis);
+            iBodyBodyFeedbackEnable(pair, -1, -1, -1);
+            carPairs_.push_back(pair);
+        }
+    }
+    for (int k = 0; k < 10; ++k) drivers_[k].Car = cars_[k / 2][k % 2].get();
+
+    spawner_.StartLevel(bonusGrid_);
+    for (TCar* car : all) {
+        car->Hide();
+        car->InRace = false;
+        car->CheckpointsPassed = 0;
+        car->ReverseTimer = -1;
+        car->BoostReserve = -1;
+        car->LapsToGo = race_rules::LapsPerRace(kDifficulty);
+        car->CheckpointIndex = 0;
+    }
+
+    trassa_ = std::make_unique<TTrassa>();
+    trassa_->Load(track_);
+    const track_tables::TrackPosition& at = track_tables::kTrackPositions[track_ - 1];
+    trassa_->Location = {at.x, at.y, at.z};
+    trassa_->Rotation = {0, 0, 0};
+    trassa_->Locate();
+    PairCarsWithTrack();
+    trassa_->Show();
+
+    int gridSlot = 0;
+    for (const race_rules::CarId& id : race_rules::ChooseOpponents(SelectedCar, kOpponents)) {
+        TCar& car = *cars_[id.model - 1][id.instance - 1];
+        PlaceOnGrid(car, gridSlot++);
+        racing_.push_back(&car);
+        racingDrivers_.push_back(&drivers_[(id.model - 1) * 2 + (id.instance - 1)]);
+        results_.push_back({id.model, id.instance, 0, {}, 0});
+        lapsToGo_.push_back(car.LapsToGo);
+        lapStarted_.push_back(0);
+    }
+    for (TEnemy& driver : drivers_) driver.SetRoute(track_tables::kRoutes[track_ - 1]);
+
+    chase_ = std::make_unique<CameramanLookAtPointKeepDistanceFast_t>(
+        camera, kChaseRadius, kChaseDistance, kChaseHeight, kChasePull, kChaseDamping, kChaseTurnTime,
+        std::span<const EngineHandle>{});
+    if (!racing_.empty()) {
+        const Vec3 c = racing_.front()->Location;
+        const Vec3 start{c.x + kCameraStartOffset.x, c.y + kCameraStartOffset.y, c.z + kCameraStartOffset.z};
+        iCameraLocationSet(camera, start);
+        iBodyLocationSet(chase_->Sphere, start, -1);
+        iCameraLookAt(camera, c, 1.0f);
+    }
+    iSkyBoxShow(Shared.SkyBox);
+    iLightDirectionalSet(&kLightDirection, kLightColor.data());
+    for (TCar* car : all) {
+        for (EngineHandle wheel : car->WheelBodies) iBodyPhysicsReset(wheel);
+        iBodyPhysicsReset(car->Chassis);
+    }
+}
+
+void AiRace::PairCarsWithTrack() {
+    const int slot = track_;
+    for (auto& instances : cars_) {
+        for (auto& car : instances) {
+            car->ChassisTablePairs[slot - 1] = iBodyBodyCreate(car->Chassis, trassa_->TableBody);
+            const EngineHandle trackPair = iBodyBodyCreate(car->Chassis, trassa_->Body);
+            iBodyBodyFeedbackEnable(trackPair, -1, -1, -1);
+            car->ChassisTrackPairs[slot - 1] = trackPair;
+            for (int w = 0; w < 4; ++w) {
+                const EngineHandle wheelPair = iBodyBodyCreate(car->WheelBodies[w], trassa_->TableBody);
+                iBodyBodySplitFrictionSet(wheelPair, kWheelMu, 0, kFirstLoadWheelFriction2, 0);
+                iBodyBodyFrictionSet(wheelPair, kFirstLoadWheelFriction);
+                car->WheelTablePairs[slot - 1][w] = wheelPair;
+            }
+        }
+    }
+}
+
+void AiRace::PlaceOnGrid(TCar& car, int gridSlot) {
+    const track_tables::GridEntry& grid = track_tables::kGrids[track_ - 1];
+    const track_tables::PointXZ at = track_tables::GridSlotPosition(track_, gridSlot);
+    car.Location = {at.x, grid.baseY, at.z};
+    car.Rotation = {0, grid.yaw, 0};
+    car.Reset();
+    car.Show();
+    car.Spin = 0;
+    car.Power = kStartPower;
+    car.InRace = true;
+}
+
+void AiRace::Step() {
+    const std::span<const track_tables::PointXZ> spawnPoints = track_tables::kSpawnPoints[track_ - 1];
+    spawner_.Update(kDifficulty, spawnPoints, trassa_->Location.y, bonusGrid_);
+    for (auto& copies : bonuses_) {
+        for (auto& bonus : copies) bonus->HoldInPlace();
+    }
+
+    const std::span<const track_tables::GateEntry> gates = track_tables::kGates[track_ - 1];
+    for (size_t i = 0; i < racing_.size(); ++i) {
+        if (racingDrivers_[i]->Update(gates)) ++results_[i].resets;
+        const int32_t lapsToGo = racing_[i]->LapsToGo;
+        if (lapsToGo < lapsToGo_[i]) {
+            results_[i].lapTimes.push_back(simSeconds_ - lapStarted_[i]);
+            lapStarted_[i] = simSeconds_;
+            results_[i].laps += lapsToGo_[i] - lapsToGo;
+            lapsToGo_[i] = lapsToGo;
+        }
+    }
+
+    CarRaceView view;
+    view.trackNo = track_;
+    view.selectedCar = SelectedCar;
+    view.bonuses = &bonusGrid_;
+    view.counters = &counters_;
+    for (auto& instances : cars_) {
+        for (auto& car : instances) {
+            if (car->InRace) car->Update(view);
+        }
+    }
+    if (!racing_.empty()) chase_->Follow(iBodyLocationCM(racing_.front()->Chassis));
+    // The simulation runs this frame after the logic; laps above are stamped with the
+    // time simulated before it.
+    simSeconds_ += kTickSeconds * static_cast<double>(FrameScale);
+    if (getenv("AI_TRACE")) {
+        static int frame = 0;
+        if (++frame % atoi(getenv("AI_TRACE")) == 0) {
+            for (size_t i = 0; i < racing_.size(); ++i) {
+                TCar& c = *racing_[i];
+                const Vec3 v = iBodyVelocity(c.Chassis);
+                fprintf(stderr, "TRACE t=%.2f car%zu pos=(%.1f %.2f %.1f) v=(%.1f %.1f %.1f) head=%.0f roll=%.0f spin=%.0f steer=%.1f wp=%d cp=%d laps=%d\n",
+                        simSeconds_, i, c.Location.x, c.Location.y, c.Location.z, v.x, v.y, v.z, (double)c.Heading, (double)c.Roll,
+                        (double)c.Spin, (double)c.Steering, racingDrivers_[i]->WaypointIndex, c.CheckpointIndex, c.LapsToGo);
+                for (int w = 0; w < 4; ++w) {
+                    const Vec3 p = iBodyLocation(c.WheelBodies[w]);
+                    const Vec3 wv = iBodyVelocity(c.WheelBodies[w]);
+                    fprintf(stderr, "   w%d (%.2f %.2f %.2f) v=(%.1f %.1f %.1f)\n", w + 1, p.x, p.y, p.z, wv.x, wv.y, wv.z);
+                }
+                if (getenv("AI_ONE")) break;
+            }
+        }
+    }
+}
+
+std::vector<AiRace::CarResult> AiRace::Results() const { return results_; }
