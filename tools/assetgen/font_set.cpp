@@ -19,7 +19,7 @@ FT_Face OpenFace(FT_Library library, const std::string& file) {
 
 }  // namespace
 
-FontSet::FontSet(const std::string& regularFile, const std::string& boldFile) : regularFile_(regularFile) {
+FontSet::FontSet(const std::string& regularFile, const std::string& boldFile) : regularFile_(regularFile), boldFile_(boldFile) {
     if (FT_Init_FreeType(&library_) != 0) throw std::runtime_error("cannot start FreeType");
     regular_ = OpenFace(library_, regularFile);
     bold_ = OpenFace(library_, boldFile);

@@ -21,10 +21,13 @@ public:
     cairo_font_face_t* Regular() const { return regularCairo_; }
     cairo_font_face_t* Bold() const { return boldCairo_; }
     FT_Face RegularFace() const { return regular_; }
+    FT_Face BoldFace() const { return bold_; }
     const std::string& RegularFile() const { return regularFile_; }
+    const std::string& BoldFile() const { return boldFile_; }
 
 private:
     std::string regularFile_;
+    std::string boldFile_;
     FT_Library library_ = nullptr;
     FT_Face regular_ = nullptr;
     FT_Face bold_ = nullptr;

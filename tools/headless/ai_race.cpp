@@ -146,7 +146,7 @@ void AiRace::PlaceOnGrid(TCar& car, int gridSlot) {
 
 void AiRace::Step() {
     const std::span<const track_tables::PointXZ> spawnPoints = track_tables::kSpawnPoints[track_ - 1];
-    spawner_.Update(kDifficulty, spawnPoints, trassa_->Location.y, bonusGrid_);
+    if (!getenv("AI_NOPICK")) spawner_.Update(kDifficulty, spawnPoints, trassa_->Location.y, bonusGrid_);
     for (auto& copies : bonuses_) {
         for (auto& bonus : copies) bonus->HoldInPlace();
     }
@@ -181,11 +181,12 @@ void AiRace::Step() {
         static int frame = 0;
         if (++frame % atoi(getenv("AI_TRACE")) == 0) {
             for (size_t i = 0; i < racing_.size(); ++i) {
+                if (getenv("AI_CAR") && atoi(getenv("AI_CAR")) != int(i)) continue;
                 TCar& c = *racing_[i];
                 const Vec3 v = iBodyVelocity(c.Chassis);
-                fprintf(stderr, "TRACE t=%.2f car%zu pos=(%.1f %.2f %.1f) v=(%.1f %.1f %.1f) head=%.0f roll=%.0f spin=%.0f steer=%.1f wp=%d cp=%d laps=%d\n",
+                fprintf(stderr, "TRACE t=%.2f car%zu pos=(%.1f %.2f %.1f) v=(%.1f %.1f %.1f) head=%.0f roll=%.0f spin=%.0f steer=%.1f wp=%d cp=%d laps=%d wall=%d\n",
                         simSeconds_, i, c.Location.x, c.Location.y, c.Location.z, v.x, v.y, v.z, (double)c.Heading, (double)c.Roll,
-                        (double)c.Spin, (double)c.Steering, racingDrivers_[i]->WaypointIndex, c.CheckpointIndex, c.LapsToGo);
+                        (double)c.Spin, (double)c.Steering, racingDrivers_[i]->WaypointIndex, c.CheckpointIndex, c.LapsToGo, iBodyBodyFeedback(c.ChassisTrackPairs[track_ - 1], 0, -1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr));
                 for (int w = 0; w < 4; ++w) {
                     const Vec3 p = iBodyLocation(c.WheelBodies[w]);
                     const Vec3 wv = iBodyVelocity(c.WheelBodies[w]);
