@@ -1,7 +1,6 @@
 // Body pairs and the contacts they make: only paired bodies touch, each pair with its own surface.
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/math3d.h"
 #include "engine/physics_world.h"
@@ -36,7 +35,6 @@ EngineHandle PhysicsWorld::CreatePair(EngineHandle body1, EngineHandle body2) {
         return found->second;
     }
     BodyPair pair;
-    if (getenv("PD_PAIRFRIC")) pair.friction = atof(getenv("PD_PAIRFRIC"));
     pair.body1 = body1;
     pair.body2 = body2;
     const EngineHandle handle = pairs_.Add(pair);
@@ -92,8 +90,7 @@ void PhysicsWorld::Collide(dGeomID geom1, dGeomID geom2) {
 void PhysicsWorld::FillSurface(const BodyPair& pair, EngineHandle body1, EngineHandle body2, dContact* contact) {
     dSurfaceParameters& surface = contact->surface;
     surface.mode = dContactApprox1 | dContactSoftERP | dContactSoftCFM;
-    static const double unit = getenv("PD_FUNIT") ? atof(getenv("PD_FUNIT")) : kFrictionUnit;
-    surface.mu = std::max(0.0, pair.friction * unit);
+    surface.mu = std::max(0.0, pair.friction * kFrictionUnit);
     surface.soft_erp = kContactErp;
     surface.soft_cfm = kContactCfm;
     if (pair.restitution > 0) {

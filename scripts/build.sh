@@ -13,6 +13,7 @@ case "$flavour" in
   *) echo "unknown flavour: $flavour (release or test)" >&2; exit 2 ;;
 esac
 
-cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
-cmake --build "$dir" -j "$jobs"
+# Progress goes to stderr; the one line on stdout is the build folder, for the callers.
+cmake -S "$root" -B "$dir" "${args[@]}" >&2
+cmake --build "$dir" -j "$jobs" >&2
 echo "$dir"

@@ -82,40 +82,68 @@ protected:
 };
 
 TEST_F(CarFeelTest, FullThrottleReachesASteadyTopSpeedAndBoostRaisesIt) {
-    Place(-190, -3700, 0);
+    iBodyDisable(track_.Body);  // the whole table is free to drive on
+    Place(-200, -3700, 0);
     DrivingKeys keys;
     keys.accelerate = true;
-    float atThree = 0;
-    for (int frame = 1; frame <= 300; ++frame) {
+    float atFour = 0;
+    for (int frame = 1; frame <= 375; ++frame) {
         Frame(keys);
-        if (frame == 190) atThree = SpeedNow();
+        if (frame == 250) atFour = SpeedNow();
     }
     const float top = SpeedNow();
-    printf("top %f at3 %f x %f\n", top, atThree, car_.Location.x);
     EXPECT_GT(top, 20.0f);
-    EXPECT_NEAR(atThree, top, 0.03f * top) << "still speeding up after three seconds";
+    EXPECT_NEAR(atFour, top, 0.03f * top) << "still speeding up after four seconds";
+    EXPECT_GT(std::fabs(double(car_.Heading) - 180.0), 177.0) << "full throttle alone keeps the car straight";
 
     car_.BoostReserve = 10;
     keys.boost = true;
     for (int frame = 0; frame < 120; ++frame) Frame(keys);
-    printf("boost %f x %f\n", SpeedNow(), car_.Location.x);
     EXPECT_GT(SpeedNow(), 1.15f * top);
 }
 
-TEST_F(CarFeelTest, FromRestAtFullLockItMoves) {
-    Place(0, -3900, 0);
-    TEnemy driver;
-    driver.Car = &car_;
-    const track_tables::PointXZ route[] = {{-100, -3900}};
-    driver.SetRoute(route);
-    car_.Update(view_);
-    for (int frame = 0; frame < 400; ++frame) {
-        FrameScale = kFrameSeconds / 0.013L;
-        driver.Update({});
-        car_.Update(view_);
-        StepPhysics(kFrameSeconds);
-        if (frame % 10 == 0) printf("v %f head %f spin %f steer %f\n", SpeedNow(), double(car_.Heading), double(car_.Spin), double(car_.Steering));
+TEST_F(CarFeelTest, LeftKeyTurnsLeftAndFullLockAtTopSpeedKeepsTheCarOnItsWheels) {
+    iBodyDisable(track_.Body);
+    Place(-200, -3700, 0);
+    DrivingKeys keys;
+    keys.accelerate = true;
+    for (int frame = 0; frame < 200; ++frame) Frame(keys);
+    ASSERT_GT(std::fabs(double(car_.Heading) - 180.0), 170.0) << "heading near 0 before the turn";
+
+    keys.left = true;
+    for (int frame = 0; frame < 20; ++frame) Frame(keys);
+    EXPECT_GT(car_.Steering, 0);
+    EXPECT_GT(double(car_.Heading), 5.0) << "positive steering turns the car towards a larger heading";
+    EXPECT_LT(double(car_.Heading), 180.0);
+
+    float lowestUpright = 1;
+    for (int frame = 0; frame < 150; ++frame) {
+        Frame(keys);
+        const Quaternion q = iBodyOrientation(car_.Chassis);
+        const Vec3 up = iVectorRotate({0, 1, 0}, q);
+        lowestUpright = std::min(lowestUpright, up.y);
+        ASSERT_FALSE(car_.Overturned) << "frame " << frame;
     }
+    EXPECT_GT(lowestUpright, 0.5f) << "the car leaned more than 60 degrees";
+    keys = {};
+    for (int frame = 0; frame < 120; ++frame) Frame(keys);
+    EXPECT_GT(iVectorRotate({0, 1, 0}, iBodyOrientation(car_.Chassis)).y, 0.95f) << "back on its wheels";
+}
+
+TEST_F(CarFeelTest, FullThrottleAgainstABarrierCutsTheSpinTo400) {
+    // Track 1's inner barrier runs along z = -3647.9 here; the road lies north of it.
+    Place(-20, -3641, 90);
+    DrivingKeys keys;
+    keys.accelerate = true;
+    bool cut = false;
+    for (int frame = 0; frame < 250; ++frame) {
+        Frame(keys);
+        // The throttle adds 49.2 a frame from 0, so exactly 400 is the stall limit's doing.
+        if (car_.Spin == 400) cut = true;
+    }
+    EXPECT_TRUE(cut);
+    EXPECT_GT(car_.Location.z, -3648.0f) << "the car went through the barrier";
+    EXPECT_LT(SpeedNow(), 3.0f);
 }
 
 }  // namespace

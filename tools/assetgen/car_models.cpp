@@ -76,12 +76,16 @@ void GenerateCars(GeneratorContext& context) {
     context.out.Write("data/wheel.x", ExportX({Wheel(kFileScale, "wheel")}));
     // The program does not scale the wheel's shadow: world units.
     context.out.Write("data/wheel_shadow.x", ExportX({Wheel(1, "wheel shadow")}));
+    // The chassis: a low row of eight body spheres and a flat roof of four smaller
+    // ones, so a car that lands on its roof lies level (and its driver's overturn
+    // rule sees it), instead of resting tilted on a ridge.
     formats::SphereGroup chassis;
     for (double x : {-1.15, -0.4, 0.4, 1.15}) {
-        for (double z : {-0.5, 0.5}) chassis.spheres.push_back({float(x), 0.05f, float(z), 0.55f});
+        for (double z : {-0.5, 0.5}) chassis.spheres.push_back({float(x), 0.0f, float(z), 0.5f});
     }
-    chassis.spheres.push_back({-0.3f, 0.5f, 0, 0.55f});
-    chassis.spheres.push_back({0.3f, 0.5f, 0, 0.55f});
+    for (double x : {-0.5, 0.5}) {
+        for (double z : {-0.4, 0.4}) chassis.spheres.push_back({float(x), 0.45f, float(z), 0.35f});
+    }
     context.out.Write("data/Car_.spg", formats::WriteSphereGroup(chassis));
     formats::SphereGroup wheel;
     wheel.spheres.push_back({0, 0, 0, float(kWheelRadius)});

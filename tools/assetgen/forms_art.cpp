@@ -38,14 +38,16 @@ void AddScoreFrame(GeneratorContext& context, PackBuilder& pack) {
     pack.Set(context, 2, canvas);
 }
 
-// The name-entry panel, 17.68 x 12.88 at the screen's centre, with its heading;
-// the screen prints the prompts and the two fields on it.
+// The name-entry panel, 17.68 x 12.88 at the screen's centre (y from 6.44 down to
+// -6.44), with its heading; the screen prints the prompts and the two fields on it,
+// the first line ("Your score is ...") at y = 4.2, so the heading ribbon with its
+// tails stays above y = 4.5.
 void AddNamePanel(GeneratorContext& context, PackBuilder& pack) {
     Canvas canvas(static_cast<int>(17.68 * 32), static_cast<int>(12.88 * 32));
     PaintPanel(canvas, {8, 8, canvas.Width() - 16.0, canvas.Height() - 22.0}, theme::kGreen);
-    Canvas heading(PixelsOf(10), PixelsOf(2.2));
+    Canvas heading(PixelsOf(9), PixelsOf(1.8));
     PaintHeading(heading, context.fonts, "New High Score!");
-    canvas.Paint(heading, (canvas.Width() - heading.Width()) / 2.0, 20, heading.Width(), heading.Height());
+    canvas.Paint(heading, (canvas.Width() - heading.Width()) / 2.0, 2, heading.Width(), heading.Height());
     pack.Set(context, 54, canvas);
 }
 

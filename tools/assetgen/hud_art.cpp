@@ -62,25 +62,42 @@ void PaintPanel(const Canvas& canvas, const FontSet& fonts) {
     Field(canvas, fonts, "Time", 9.2, 9.3, 14.6);
 }
 
+// An effect icon, 3.3 x 1.45 sprite scale (5.28 x 2.32 overlay units), with the
+// pickup's picture and the effect's name on its upper part and, along its lower part,
+// the groove in which the race draws the effect's time bar: the bar's left end stays
+// 0.46 units right of the icon's left edge and a full bar (10 s) is 4.2 units long and
+// 0.64 high, its middle 0.63 units above the icon's bottom edge.
 void PaintEffectIcon(const Canvas& canvas, const FontSet& fonts, int kind, const char* text,
                      const Rgba& colour) {
     cairo_t* cr = canvas.Cr();
     const double w = canvas.Width(), h = canvas.Height();
-    canvas.RoundedRect(3, 3, w - 6, h - 6, h * 0.4);
+    const double unit = w / 5.28;
+    canvas.RoundedRect(3, 3, w - 6, h - 6, h * 0.3);
     canvas.FillVertical(3, h - 6, colour.Lighter(0.3), colour.Darker(0.15));
-    canvas.RoundedRect(3, 3, w - 6, h - 6, h * 0.4);
+    canvas.RoundedRect(3, 3, w - 6, h - 6, h * 0.3);
     canvas.SetColor(theme::kInk);
     cairo_set_line_width(cr, 2.5);
     cairo_stroke(cr);
-    cairo_arc(cr, h * 0.5, h * 0.5, h * 0.36, 0, 2 * M_PI);
+
+    const double grooveTop = h - (0.63 + 0.32 + 0.06) * unit, grooveHeight = (0.64 + 0.12) * unit;
+    canvas.RoundedRect(0.40 * unit, grooveTop, 4.32 * unit, grooveHeight, grooveHeight / 2);
+    canvas.SetColor({0.08, 0.06, 0.12, 0.8});
+    cairo_fill_preserve(cr);
+    canvas.SetColor(theme::kCream.WithAlpha(0.6));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+
+    const double top = grooveTop - 2, iconY = top / 2 + 2, radius = top * 0.42;
+    cairo_arc(cr, 0.4 * unit + radius, iconY, radius, 0, 2 * M_PI);
     canvas.SetColor(theme::kCream);
     cairo_fill(cr);
-    PaintPickupIcon(canvas, fonts, kind, h * 0.5, h * 0.5, h * 0.56);
-    TextStyle style{fonts.Bold(), h * 0.36, theme::kCream};
+    PaintPickupIcon(canvas, fonts, kind, 0.4 * unit + radius, iconY, radius * 1.55);
+    const double textLeft = 0.4 * unit + 2 * radius + 6;
+    TextStyle style{fonts.Bold(), top * 0.6, theme::kCream};
     style.outline = theme::kInk;
-    style.outlineWidth = 2.5;
-    style.size = canvas.FitSize(text, style, w - h * 1.1);
-    canvas.Text(text, h + (w - h) / 2 - 4, h / 2, style);
+    style.outlineWidth = 2;
+    style.size = canvas.FitSize(text, style, w - textLeft - 10);
+    canvas.Text(text, (textLeft + w - 6) / 2, iconY, style);
 }
 
 void PaintBanner(const Canvas& canvas, const FontSet& fonts, const char* title, const char* line,

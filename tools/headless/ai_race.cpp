@@ -2,8 +2,6 @@
 #include "ai_race.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 #include "core/frame_timer.h"
 #include "core/race_choices.h"
@@ -31,11 +29,13 @@ constexpr Vec3 kCameraStartOffset{40, 80, 0};
 
 }  // namespace
 
-AiRace::AiRace(int trackSlot, EngineHandle camera) : track_(std::clamp(trackSlot, 1, 5)) { Build(camera); }
+AiRace::AiRace(int trackSlot, EngineHandle camera, int cars) : track_(std::clamp(trackSlot, 1, 5)) {
+    Build(camera, std::clamp(cars, 1, 10));
+}
 
 AiRace::~AiRace() = default;
 
-void AiRace::Build(EngineHandle camera) {
+void AiRace::Build(EngineHandle camera, int cars) {
     CurrentDifficulty = kDifficulty;
     if (SelectedCar < 1 || SelectedCar > 5) SelectedCar = 1;
     iSimulationFrqSet(kRaceStepSeconds);
@@ -84,8 +84,12 @@ void AiRace::Build(EngineHandle camera) {
     PairCarsWithTrack();
     trassa_->Show();
 
+    std::vector<race_rules::CarId> entrants = race_rules::ChooseOpponents(SelectedCar, std::min(cars, 8));
+    for (int instance = 1; static_cast<int>(entrants.size()) < cars && instance <= 2; ++instance) {
+        entrants.push_back({SelectedCar, instance});
+    }
     int gridSlot = 0;
-    for (const race_rules::CarId& id : race_rules::ChooseOpponents(SelectedCar, kOpponents)) {
+    for (const race_rules::CarId& id : entrants) {
         TCar& car = *cars_[id.model - 1][id.instance - 1];
         PlaceOnGrid(car, gridSlot++);
         racing_.push_back(&car);
@@ -146,7 +150,7 @@ void AiRace::PlaceOnGrid(TCar& car, int gridSlot) {
 
 void AiRace::Step() {
     const std::span<const track_tables::PointXZ> spawnPoints = track_tables::kSpawnPoints[track_ - 1];
-    if (!getenv("AI_NOPICK")) spawner_.Update(kDifficulty, spawnPoints, trassa_->Location.y, bonusGrid_);
+    spawner_.Update(kDifficulty, spawnPoints, trassa_->Location.y, bonusGrid_);
     for (auto& copies : bonuses_) {
         for (auto& bonus : copies) bonus->HoldInPlace();
     }
@@ -177,25 +181,6 @@ void AiRace::Step() {
     // The simulation runs this frame after the logic; laps above are stamped with the
     // time simulated before it.
     simSeconds_ += kTickSeconds * static_cast<double>(FrameScale);
-    if (getenv("AI_TRACE")) {
-        static int frame = 0;
-        if (++frame % atoi(getenv("AI_TRACE")) == 0) {
-            for (size_t i = 0; i < racing_.size(); ++i) {
-                if (getenv("AI_CAR") && atoi(getenv("AI_CAR")) != int(i)) continue;
-                TCar& c = *racing_[i];
-                const Vec3 v = iBodyVelocity(c.Chassis);
-                fprintf(stderr, "TRACE t=%.2f car%zu pos=(%.1f %.2f %.1f) v=(%.1f %.1f %.1f) head=%.0f roll=%.0f spin=%.0f steer=%.1f wp=%d cp=%d laps=%d wall=%d\n",
-                        simSeconds_, i, c.Location.x, c.Location.y, c.Location.z, v.x, v.y, v.z, (double)c.Heading, (double)c.Roll,
-                        (double)c.Spin, (double)c.Steering, racingDrivers_[i]->WaypointIndex, c.CheckpointIndex, c.LapsToGo, iBodyBodyFeedback(c.ChassisTrackPairs[track_ - 1], 0, -1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr));
-                for (int w = 0; w < 4; ++w) {
-                    const Vec3 p = iBodyLocation(c.WheelBodies[w]);
-                    const Vec3 wv = iBodyVelocity(c.WheelBodies[w]);
-                    fprintf(stderr, "   w%d (%.2f %.2f %.2f) v=(%.1f %.1f %.1f)\n", w + 1, p.x, p.y, p.z, wv.x, wv.y, wv.z);
-                }
-                if (getenv("AI_ONE")) break;
-            }
-        }
-    }
 }
 
 std::vector<AiRace::CarResult> AiRace::Results() const { return results_; }

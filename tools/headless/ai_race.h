@@ -29,8 +29,10 @@ public:
         int resets = 0;                 // times the driver's recovery put the car back
     };
 
-    // camera: the engine camera the chase camera drives.
-    AiRace(int trackSlot, EngineHandle camera);
+    // camera: the engine camera the chase camera drives. cars: how many race, 1..10;
+    // past the seven opponents of a Hard race the other cars follow on the grid
+    // (instance 2 cars first, then the player's model), all driven by their drivers.
+    AiRace(int trackSlot, EngineHandle camera, int cars = kOpponents);
     ~AiRace();
     AiRace(const AiRace&) = delete;
     AiRace& operator=(const AiRace&) = delete;
@@ -47,7 +49,7 @@ public:
     const std::vector<TCar*>& RacingCars() const { return racing_; }
 
 private:
-    void Build(EngineHandle camera);
+    void Build(EngineHandle camera, int cars);
     void PairCarsWithTrack();
     void PlaceOnGrid(TCar& car, int gridSlot);
 

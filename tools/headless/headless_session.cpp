@@ -158,9 +158,17 @@ void HeadlessSession::OnFrame() {
         return;
     }
     AiRaceFrame();
+    if (options_.autodrive) autoDriver_.Step(program_ ? program_->Race() : nullptr, injector_);
     // Input for the next frame goes onto the queue now, so its pump takes it.
-    if (const auto actions = script_.find(frames_ + 1); actions != script_.end())
-        for (const ScriptAction& action : actions->second) injector_.Push(action);
+    bool shotNext = frames_ + 1 >= options_.frames;
+    if (const auto actions = script_.find(frames_ + 1); actions != script_.end()) {
+        for (const ScriptAction& action : actions->second) {
+            injector_.Push(action);
+            shotNext = shotNext || action.kind == ScriptAction::Kind::Shot;
+        }
+    }
+    // Under --no-draw the frames that are photographed are still drawn.
+    if (options_.noDraw) iEngineDrawingSet(shotNext ? -1 : 0);
     if (options_.frameMs > 0) platform::AdvanceClock(options_.frameMs / 1000.0);
 }
 
@@ -171,7 +179,7 @@ void HeadlessSession::AiRaceFrame() {
         // The first menu frame's FrameScale still holds the start-up's time, so the
         // race runs from the next frame on.
         StopMusic();
-        aiRace_ = std::make_unique<AiRace>(*options_.aiRaceTrack, Shared.MainCamera);
+        aiRace_ = std::make_unique<AiRace>(*options_.aiRaceTrack, Shared.MainCamera, options_.aiCars);
         return;
     }
     aiRace_->Step();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ai_race.h"
+#include "auto_driver.h"
 
 #include "input_injector.h"
 #include "input_script.h"
@@ -56,6 +57,7 @@ private:
     ProgramObjects* program_ = nullptr;  // while the program runs
     RaceReport race_;
     std::unique_ptr<AiRace> aiRace_;
+    AutoDriver autoDriver_;  // --autodrive
     double aiSeconds_ = 0;                   // simulated seconds of the AI race
     std::vector<AiRace::CarResult> aiCars_;  // its cars at the end of the run
     // At the last drawn frame: where the camera stood and which music track played

@@ -21,6 +21,10 @@ std::optional<RunnerOptions> ParseRunnerOptions(int argc, char** argv, std::stri
             options.noDraw = true;
             continue;
         }
+        if (name == "--autodrive") {
+            options.autodrive = true;
+            continue;
+        }
         if (i + 1 >= argc) {
             error = "missing value for " + name;
             return std::nullopt;
@@ -45,6 +49,8 @@ std::optional<RunnerOptions> ParseRunnerOptions(int argc, char** argv, std::stri
             int track = 0;
             ok = ParseNumber(value, track) && track >= 1 && track <= 5;
             options.aiRaceTrack = track;
+        } else if (name == "--ai-cars") {
+            ok = ParseNumber(value, options.aiCars) && options.aiCars >= 1 && options.aiCars <= 10;
         } else if (name == "--frames") {
             ok = ParseNumber(value, options.frames) && options.frames > 0;
         } else if (name == "--frame-ms") {

@@ -20,6 +20,8 @@ struct RunnerOptions {
     // --ai-race TRACK: once the main menu is up, seven computer drivers race on the
     // Hard grid of track slot 1..5, the chase camera on the first of them.
     std::optional<int> aiRaceTrack;
+    int aiCars = 7;       // --ai-cars N: cars in the AI race, 1..10
+    bool autodrive = false;  // --autodrive: the test driver holds the player's driving keys
     bool noDraw = false;  // --no-draw: nothing is drawn; the logic runs unchanged
 };
 

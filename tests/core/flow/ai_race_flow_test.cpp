@@ -1,0 +1,152 @@
+// The headless runner's AI race (--ai-race): seven computer drivers on the Hard grid of
+// a generated track, nothing drawn, and what their laps say about the driving.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "headless_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::HeadlessResult;
+using test_support::RunHeadless;
+
+struct CarLine {
+    int model = 0, instance = 0, laps = 0, resets = 0;
+    std::vector<double> lapTimes;
+    double TwoLaps() const { return lapTimes.size() >= 2 ? lapTimes[0] + lapTimes[1] : INFINITY; }
+};
+
+// The report's "cars" list: {"model": 2, "instance": 1, "laps": 2, "lap_times_s": [..], "resets": 0}.
+std::vector<CarLine> Cars(const HeadlessResult& run) {
+    std::vector<CarLine> cars;
+    // The list nests lists, so it is read from its key to the end of the report.
+    const size_t at = run.report.find("\"cars\":");
+    const std::string list = at == std::string::npos ? "" : run.report.substr(at);
+    const std::regex entry(
+        R"re(\{"model": (\d+), "instance": (\d+), "laps": (\d+), "lap_times_s": \[([^\]]*)\], "resets": (\d+)\})re");
+    for (auto it = std::sregex_iterator(list.begin(), list.end(), entry); it != std::sregex_iterator(); ++it) {
+        CarLine car{std::stoi((*it)[1]), std::stoi((*it)[2]), std::stoi((*it)[3]), std::stoi((*it)[5]), {}};
+        const std::string times = (*it)[4];
+        const std::regex number(R"([0-9.]+)");
+        for (auto t = std::sregex_iterator(times.begin(), times.end(), number); t != std::sregex_iterator(); ++t) {
+            car.lapTimes.push_back(std::stod(t->str()));
+        }
+        cars.push_back(car);
+    }
+    return cars;
+}
+
+// Level 1 on Easy: the track's base time less two seconds.
+constexpr double kEasyLevelOneLimit[5] = {48, 58, 83, 58, 98};
+
+// One scratch copy of the generated data for the whole suite (the program may write
+// its saved files there).
+class AiRaceFlow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const char* bin = std::getenv("PEBBLEDASH_BIN");
+        const fs::path generated = fs::path(bin ? bin : ".");
+        if (!fs::exists(generated / "data" / "Trassa1_5.00.ply")) return;
+        std::string pattern = (fs::temp_directory_path() / "pebbledash-ai-race-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) return;
+        folder_ = pattern;
+        fs::copy(generated / "data", folder_ / "data", fs::copy_options::recursive);
+        if (fs::exists(generated / "sound")) fs::copy(generated / "sound", folder_ / "sound", fs::copy_options::recursive);
+        fs::remove(folder_ / "data" / "settings.dat");
+        fs::remove(folder_ / "data" / "records.dat");
+    }
+    static void TearDownTestSuite() {
+        if (folder_.empty()) return;
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+        folder_.clear();
+    }
+    void SetUp() override {
+        if (folder_.empty()) GTEST_SKIP() << "no generated data";
+    }
+    // A race on `track` for `seconds` of simulated time in frames of `frameMs`.
+    static HeadlessResult Race(int track, double seconds, double frameMs, const std::string& extra = "") {
+        const int frames = static_cast<int>(std::ceil(seconds * 1000 / frameMs)) + 30;  // + the start-up's frames
+        return RunHeadless(folder_, "--ai-race " + std::to_string(track) + " --no-draw --seed 7 --frame-ms " +
+                                        std::to_string(frameMs) + " --frames " + std::to_string(frames) + " " +
+                                        extra);
+    }
+    static fs::path folder_;
+};
+
+fs::path AiRaceFlow::folder_;
+
+TEST_F(AiRaceFlow, SevenOpponentsOfOtherModelsRaceAndTheReportCountsThem) {
+    const HeadlessResult run = Race(2, 5, 16);
+    ASSERT_EQ(run.exitCode, 0) << run.log;
+    const std::vector<CarLine> cars = Cars(run);
+    ASSERT_EQ(cars.size(), 7u) << run.report;
+    std::map<std::pair<int, int>, int> seen;
+    for (const CarLine& car : cars) {
+        EXPECT_NE(car.model, 1) << "the player's model (1 when none was chosen) stays off the track";
+        EXPECT_GE(car.instance, 1);
+        EXPECT_LE(car.instance, 2);
+        EXPECT_EQ(static_cast<size_t>(car.laps), car.lapTimes.size());
+        ++seen[{car.model, car.instance}];
+    }
+    EXPECT_EQ(seen.size(), 7u) << "every car races once";
+    // The race starts one frame after the main menu is up; every later frame adds 16 ms.
+    EXPECT_GT(run.Number("sim_seconds"), 4.9);
+    EXPECT_LT(run.Number("sim_seconds"), 5.5);
+    EXPECT_EQ(run.List("missing_files"), "[]");
+    EXPECT_FALSE(run.ListHas("shots", "loading")) << "--no-draw presents nothing to shoot";
+}
+
+TEST_F(AiRaceFlow, TenCarsCanBeAskedForMeasurements) {
+    const HeadlessResult run = Race(1, 1, 16, "--ai-cars 10");
+    ASSERT_EQ(run.exitCode, 0) << run.log;
+    EXPECT_EQ(Cars(run).size(), 10u);
+}
+
+// The feel the physics and the generated cars must give the drivers. Disabled until
+// the tuning holds: today most drivers end nose-first against a barrier with their
+// wheels at about 2000 (below both the stall limit and the recovery), see the report.
+TEST_F(AiRaceFlow, DISABLED_EveryDriverDoesTwoLapsOnEveryTrackWellWithinTheTimeLimit) {
+    for (int track = 1; track <= 5; ++track) {
+        const double limit = 0.75 * kEasyLevelOneLimit[track - 1];
+        const HeadlessResult run = Race(track, limit, 16);
+        ASSERT_EQ(run.exitCode, 0) << run.log;
+        const std::vector<CarLine> cars = Cars(run);
+        ASSERT_EQ(cars.size(), 7u) << run.report;
+        for (const CarLine& car : cars) {
+            SCOPED_TRACE("track " + std::to_string(track) + " car " + std::to_string(car.model) + "/" +
+                         std::to_string(car.instance));
+            EXPECT_GE(car.laps, 2);
+            EXPECT_LE(car.TwoLaps(), limit);
+            EXPECT_LE(car.resets, 2 * std::max(car.laps, 1)) << "more than two recoveries a lap";
+        }
+    }
+}
+
+TEST_F(AiRaceFlow, DISABLED_TwoLapTimesDoNotDependOnTheFrameRate) {
+    const double seconds = 0.75 * kEasyLevelOneLimit[0];
+    std::map<std::pair<int, int>, std::vector<double>> times;
+    for (const double frameMs : {8.0, 16.0, 33.0}) {
+        const HeadlessResult run = Race(1, seconds, frameMs);
+        ASSERT_EQ(run.exitCode, 0) << run.log;
+        for (const CarLine& car : Cars(run)) times[{car.model, car.instance}].push_back(car.TwoLaps());
+    }
+    ASSERT_EQ(times.size(), 7u);
+    for (const auto& [car, laps] : times) {
+        ASSERT_EQ(laps.size(), 3u);
+        const auto [low, high] = std::minmax_element(laps.begin(), laps.end());
+        EXPECT_TRUE(std::isfinite(*high)) << "car " << car.first << "/" << car.second << " did not do two laps";
+        EXPECT_LE(*high, 1.03 * *low) << "car " << car.first << "/" << car.second;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,36 @@
+// A scratch program folder holding a copy of the build's generated data and sounds,
+// for whole games through the headless runner.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "headless_run.h"
+#include "test_program_data.h"
+
+namespace test_support {
+
+// Made empty in the temporary folder; Fill copies data/ and sound/ from PEBBLEDASH_BIN
+// (the runner's folder) without the saved files, so a run starts with default settings
+// and tables unless the test writes its own. Removed with everything in it at the end.
+class GeneratedGameFolder {
+public:
+    GeneratedGameFolder();
+    ~GeneratedGameFolder();
+    GeneratedGameFolder(const GeneratedGameFolder&) = delete;
+    GeneratedGameFolder& operator=(const GeneratedGameFolder&) = delete;
+
+    // False when the build has no generated data (the caller skips).
+    bool Fill();
+    const std::filesystem::path& Path() const { return path_; }
+    // Runs the runner on this folder (see RunHeadless).
+    HeadlessResult Run(const std::string& arguments) const { return RunHeadless(path_, arguments); }
+    // The number of shot pixels in the rectangle [x0, x1) x [y0, y1) that are bright,
+    // saturated yellow, the colour of the race's banners.
+    static int YellowPixels(const Picture& picture, int x0, int x1, int y0, int y1);
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace test_support

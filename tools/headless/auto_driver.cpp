@@ -1,0 +1,210 @@
+// AutoDriver: the player's keys, decided from the race each frame.
+#include "auto_driver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/app_state.h"
+#include "core/frame_timer.h"
+#include "core/saved_files.h"
+#include "race/game.h"
+#include "world/orientation_angle.h"
+
+namespace {
+
+constexpr double kLookAhead = 7;           // the aim point runs this far ahead along the route...
+constexpr double kLookAheadPerSpeed = 0.25; // ... plus this many seconds of travel
+constexpr double kSteerGain = 1.0;         // degrees of steering per degree of bearing error
+constexpr double kSteeringLimit = 30;
+constexpr double kSteeringSlack = 2;       // no key while the steering is this close to the aim
+constexpr double kDeceleration = 14;       // world units per second squared the brakes give, with margin
+constexpr double kTopSpeed = 1000;         // no limit on a straight
+constexpr double kBrakeMargin = 4;         // brake above the allowed speed by this; lift below it
+constexpr double kBoostBearing = 8;        // boost only while heading this straight
+constexpr double kMergeTurns = 30;         // turns at route points closer than this add up
+constexpr double kPlanDistance = 80;       // how far ahead the speed plan looks
+constexpr double kStillSpeed = 1.5;
+constexpr double kStillTicks = 100;        // ticks of standing with the throttle on before backing out
+constexpr double kReverseTicks = 70;
+constexpr double kJump = 6;                // a move this long in one frame: the race put the car back
+
+double Bearing(double dx, double dz) { return static_cast<double>(OrientationAngle(dz, dx)); }
+
+// The speed a corner of `turn` degrees can be taken at.
+double CornerSpeed(double turn) {
+    if (turn < 15) return kTopSpeed;
+    if (turn < 35) return 40;
+    if (turn < 60) return 30;
+    if (turn < 100) return 20;
+    return 13;
+}
+
+}  // namespace
+
+double AutoDriver::AngleDifference(double a, double b) {
+    double d = std::fmod(a - b, 360.0);
+    if (d > 180) d -= 360;
+    if (d < -180) d += 360;
+    return d;
+}
+
+int AutoDriver::NearestWaypointAhead(std::span<const track_tables::PointXZ> route, double x, double z) {
+    if (route.empty()) return 0;
+    size_t nearest = 0;
+    double best = 0;
+    for (size_t i = 0; i < route.size(); ++i) {
+        const double d = std::hypot(route[i].x - x, route[i].z - z);
+        if (i == 0 || d < best) {
+            best = d;
+            nearest = i;
+        }
+    }
+    return static_cast<int>((nearest + 1) % route.size());
+}
+
+void AutoDriver::Step(const TGame* game, InputInjector& injector) {
+    const TCar* car = game ? game->PlayerCar() : nullptr;
+    const bool racing = car && AppState == StateRace && !game->GameOver && !game->IntroPhase &&
+                        !game->TimeOverPhase && !game->CompletePhase;
+    if (!racing) {
+        if (car && game->IntroPhase) {
+            // A level's intro (also of the same level number after a time-out): the route starts over.
+            waypoint_ = 0;
+            stillTicks_ = 0;
+            reverseTicks_ = 0;
+            lastX_ = car->Location.x;
+            lastZ_ = car->Location.z;
+        }
+        Press(Keys{}, injector);
+        return;
+    }
+    Press(Decide(*game, *car), injector);
+}
+
+AutoDriver::Keys AutoDriver::Decide(const TGame& game, const TCar& car) {
+    const std::span<const track_tables::PointXZ> route = track_tables::kRoutes[game.TrackNo - 1];
+    const int count = static_cast<int>(route.size());
+    const double tick = static_cast<double>(FrameScale);
+    const double cx = car.Location.x, cz = car.Location.z;
+    if (std::hypot(cx - lastX_, cz - lastZ_) > kJump) waypoint_ = NearestWaypointAhead(route, cx, cz);
+    lastX_ = cx;
+    lastZ_ = cz;
+    if (waypoint_ < 0 || waypoint_ >= count) waypoint_ = 0;
+    const auto at = [&route, count](int i) { return route[((i % count) + count) % count]; };
+
+    // The car's place on the route: its projection on the segment that ends at waypoint_.
+    double t = 0;
+    for (int guard = 0; guard < count; ++guard) {
+        const track_tables::PointXZ a = at(waypoint_ - 1), b = at(waypoint_);
+        const double lx = b.x - a.x, lz = b.z - a.z;
+        const double length2 = std::max(lx * lx + lz * lz, 1e-6);
+        t = ((cx - a.x) * lx + (cz - a.z) * lz) / length2;
+        if (t < 1) break;
+        waypoint_ = (waypoint_ + 1) % count;
+    }
+    t = std::clamp(t, 0.0, 1.0);
+
+    const Vec3 v = iBodyVelocity(car.Chassis);
+    const double speed = std::hypot(v.x, v.z);
+
+    // The aim: a point further along the route.
+    track_tables::PointXZ from = at(waypoint_ - 1);
+    from = {static_cast<float>(from.x + (at(waypoint_).x - from.x) * t),
+            static_cast<float>(from.z + (at(waypoint_).z - from.z) * t)};
+    double left = kLookAhead + kLookAheadPerSpeed * speed;
+    double aimX = from.x, aimZ = from.z;
+    for (int i = waypoint_; i < waypoint_ + count; ++i) {
+        const track_tables::PointXZ to = at(i);
+        const double length = std::hypot(to.x - aimX, to.z - aimZ);
+        if (length >= left) {
+            aimX += (to.x - aimX) * left / length;
+            aimZ += (to.z - aimZ) * left / length;
+            break;
+        }
+        left -= length;
+        aimX = to.x;
+        aimZ = to.z;
+    }
+    const double heading = static_cast<double>(car.Heading);
+    const double error = AngleDifference(Bearing(aimX - cx, aimZ - cz), heading);
+
+    // The speed plan: each route point ahead allows a speed by its turn (turns at close
+    // points counted together); the car must be able to brake down to it in time.
+    double allowed = kTopSpeed;
+    double distance = std::hypot(at(waypoint_).x - cx, at(waypoint_).z - cz);
+    double incoming = Bearing(at(waypoint_).x - cx, at(waypoint_).z - cz);
+    for (int i = waypoint_; i < waypoint_ + count && distance < kPlanDistance; ++i) {
+        const track_tables::PointXZ p = at(i), q = at(i + 1), r = at(i + 2);
+        const double out = Bearing(q.x - p.x, q.z - p.z);
+        double turn = AngleDifference(out, incoming);
+        const double next = std::hypot(q.x - p.x, q.z - p.z);
+        if (next < kMergeTurns) turn += AngleDifference(Bearing(r.x - q.x, r.z - q.z), out);
+        const double corner = CornerSpeed(std::fabs(turn));
+        allowed = std::min(allowed, std::sqrt(corner * corner + 2 * kDeceleration * distance));
+        incoming = out;
+        distance += next;
+    }
+    // Far off the aim, slow down too, so the car turns rather than slides.
+    allowed = std::min(allowed, CornerSpeed(std::fabs(error)) + 6);
+
+    Keys keys;
+    const bool swapped = car.ReverseTimer >= 0;  // a reversing pickup swaps left and right
+    if (reverseTicks_ > 0) {
+        // Backing out: reverse with the wheels turned away from the aim, so the nose swings towards it.
+        reverseTicks_ -= tick;
+        keys.brake = true;
+        const bool wantRight = error > 0;
+        keys.right = wantRight != swapped;
+        keys.left = wantRight == swapped;
+        return keys;
+    }
+
+    const double aim = std::clamp(error * kSteerGain, -kSteeringLimit, kSteeringLimit);
+    const double steering = static_cast<double>(car.Steering);
+    const bool raise = steering < aim - kSteeringSlack;  // left, normally
+    const bool lower = steering > aim + kSteeringSlack;
+    keys.left = swapped ? lower : raise;
+    keys.right = swapped ? raise : lower;
+
+    if (speed > allowed + kBrakeMargin && car.Spin > 0) {
+        keys.brake = true;
+    } else if (speed <= allowed) {
+        keys.accelerate = true;
+    }
+    keys.boost = keys.accelerate && car.BoostReserve > 0 && std::fabs(error) < kBoostBearing && allowed >= kTopSpeed;
+
+    if (keys.accelerate && speed < kStillSpeed) {
+        stillTicks_ += tick;
+        if (stillTicks_ > kStillTicks) {
+            stillTicks_ = 0;
+            reverseTicks_ = kReverseTicks;
+        }
+    } else {
+        stillTicks_ = 0;
+    }
+    if (std::getenv("PD_AUTODRIVE_TRACE")) {
+        std::fprintf(stderr, "wp %d y %.1f roll %.0f pos %.1f %.1f hd %.0f err %.0f allow %.0f v %.1f st %.0f spin %.0f %s%s%s%s\n",
+                     waypoint_, car.Location.y, static_cast<double>(car.Roll), cx, cz, heading, error, allowed, speed, steering, static_cast<double>(car.Spin),
+                     keys.left ? "L" : "", keys.right ? "R" : "", keys.accelerate ? "A" : "", keys.brake ? "B" : "");
+    }
+    return keys;
+}
+
+void AutoDriver::Press(const Keys& keys, InputInjector& injector) {
+    const Settings& s = Saved.settings;
+    const auto change = [&injector](bool was, bool now, int code) {
+        if (was == now) return;
+        ScriptAction action;
+        action.kind = now ? ScriptAction::Kind::KeyDown : ScriptAction::Kind::KeyUp;
+        action.key = code;
+        injector.Push(action);
+    };
+    change(held_.left, keys.left, s.keyLeft);
+    change(held_.right, keys.right, s.keyRight);
+    change(held_.accelerate, keys.accelerate, s.keyAccelerate);
+    change(held_.brake, keys.brake, s.keyBrake);
+    change(held_.boost, keys.boost, s.keyBoost);
+    held_ = keys;
+}
