@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 
 #include "engine/engine_log.h"
 #include "engine/math3d.h"
@@ -159,7 +160,14 @@ void PhysicsWorld::StepOnce() {
     bodies_.ForEach([this](EngineHandle, PhysicsBody& body) { PrepareBody(body); });
     wheels_.ForEach([this](EngineHandle, Wheel& wheel) { PrepareWheel(wheel); });
     dSpaceCollide(space_, this, &PhysicsWorld::NearCallback);
-    dWorldStep(world_, step_);
+    static const int iterations = std::getenv("PD_QUICK") ? std::atoi(std::getenv("PD_QUICK")) : 0;
+    if (iterations > 0) {
+        dWorldSetQuickStepNumIterations(world_, iterations);
+        dRandSetSeed(0);
+        dWorldQuickStep(world_, step_);
+    } else {
+        dWorldStep(world_, step_);
+    }
     dJointGroupEmpty(contacts_);
 }
 
@@ -211,7 +219,16 @@ EngineHandle PhysicsWorld::CreateSphereBody(const std::vector<CollisionSphere>& 
         dMassTranslate(&part, s.centre.x, s.centre.y, s.centre.z);
         dMassAdd(&total, &part);
     }
+    // A group of several spheres is a toy weighted at its underside: its centre of
+    // mass lies under the spheres' own centre, at the height of their lowest point,
+    // so a car leans little in a bend and rights itself. Its inertia stays the
+    // spheres' own about their centre.
     record.centreOfMass = ToVec3(total.c);
+    if (spheres.size() > 1) {
+        float lowest = spheres.front().centre.y - spheres.front().radius;
+        for (const CollisionSphere& s : spheres) lowest = std::min(lowest, s.centre.y - s.radius);
+        record.centreOfMass.y = lowest;
+    }
     dMassTranslate(&total, -total.c[0], -total.c[1], -total.c[2]);
     record.body = dBodyCreate(world_);
     if (record.kind == PhysicsBody::Kind::Dynamic) {

@@ -70,8 +70,10 @@ void PaintPanel(const Canvas& canvas, const FontSet& fonts) {
 void PaintEffectIcon(const Canvas& canvas, const FontSet& fonts, int kind, const char* text,
                      const Rgba& colour) {
     cairo_t* cr = canvas.Cr();
-    const double w = canvas.Width(), h = canvas.Height();
-    const double unit = w / 5.28;
+    const double unit = canvas.Width() / 5.28;
+    // The reversing icon stands at x = 13.6, so its right 0.24 units are off screen:
+    // the frame ends 0.3 units before the picture's right edge.
+    const double w = canvas.Width() - 0.3 * unit, h = canvas.Height();
     canvas.RoundedRect(3, 3, w - 6, h - 6, h * 0.3);
     canvas.FillVertical(3, h - 6, colour.Lighter(0.3), colour.Darker(0.15));
     canvas.RoundedRect(3, 3, w - 6, h - 6, h * 0.3);
@@ -80,7 +82,7 @@ void PaintEffectIcon(const Canvas& canvas, const FontSet& fonts, int kind, const
     cairo_stroke(cr);
 
     const double grooveTop = h - (0.63 + 0.32 + 0.06) * unit, grooveHeight = (0.64 + 0.12) * unit;
-    canvas.RoundedRect(0.40 * unit, grooveTop, 4.32 * unit, grooveHeight, grooveHeight / 2);
+    canvas.RoundedRect(0.38 * unit, grooveTop, 4.36 * unit, grooveHeight, grooveHeight / 2);
     canvas.SetColor({0.08, 0.06, 0.12, 0.8});
     cairo_fill_preserve(cr);
     canvas.SetColor(theme::kCream.WithAlpha(0.6));

@@ -14,10 +14,13 @@
 
 namespace {
 
-constexpr double kLookAhead = 7;           // the aim point runs this far ahead along the route...
-constexpr double kLookAheadPerSpeed = 0.25; // ... plus this many seconds of travel
+constexpr double kLookAhead = 5;           // the aim point runs this far ahead along the route...
+constexpr double kLookAheadPerSpeed = 0.2; // ... plus this many seconds of travel
 constexpr double kSteerGain = 1.0;         // degrees of steering per degree of bearing error
+constexpr double kSteerDamping = 3;        // ... less this many per degree the heading turns in a tick
 constexpr double kSteeringLimit = 30;
+constexpr double kFullLockSpeed = 18;      // above this the steering is limited in proportion
+constexpr double kLeastLock = 10;
 constexpr double kSteeringSlack = 2;       // no key while the steering is this close to the aim
 constexpr double kDeceleration = 14;       // world units per second squared the brakes give, with margin
 constexpr double kTopSpeed = 1000;         // no limit on a straight
@@ -25,9 +28,14 @@ constexpr double kBrakeMargin = 4;         // brake above the allowed speed by t
 constexpr double kBoostBearing = 8;        // boost only while heading this straight
 constexpr double kMergeTurns = 30;         // turns at route points closer than this add up
 constexpr double kPlanDistance = 80;       // how far ahead the speed plan looks
-constexpr double kStillSpeed = 1.5;
-constexpr double kStillTicks = 100;        // ticks of standing with the throttle on before backing out
-constexpr double kReverseTicks = 70;
+constexpr double kStuckTicks = 80;         // the car is stuck when it moved less than
+constexpr double kStuckDistance = 4;       // ... this in that many ticks with the throttle on
+constexpr double kReverseTicks = 120;       // backing out lasts at most this long
+constexpr double kLeastReverseTicks = 30;   // ... and at least this, until the nose points near the aim
+constexpr double kReverseAimed = 35;
+constexpr double kGateWatch = 25;          // the next gate is aimed through from this close
+constexpr double kGateMargin = 3;          // ... that far inside its ends
+constexpr double kGateBeyond = 4;          // ... at a point this far past its line
 constexpr double kJump = 6;                // a move this long in one frame: the race put the car back
 
 double Bearing(double dx, double dz) { return static_cast<double>(OrientationAngle(dz, dx)); }
@@ -72,8 +80,8 @@ void AutoDriver::Step(const TGame* game, InputInjector& injector) {
         if (car && game->IntroPhase) {
             // A level's intro (also of the same level number after a time-out): the route starts over.
             waypoint_ = 0;
-            stillTicks_ = 0;
             reverseTicks_ = 0;
+            ResetProgress(car->Location.x, car->Location.z);
             lastX_ = car->Location.x;
             lastZ_ = car->Location.z;
         }
@@ -127,6 +135,7 @@ AutoDriver::Keys AutoDriver::Decide(const TGame& game, const TCar& car) {
         aimX = to.x;
         aimZ = to.z;
     }
+    KeepInsideGate(game, cx, cz, aimX, aimZ);
     const double heading = static_cast<double>(car.Heading);
     const double error = AngleDifference(Bearing(aimX - cx, aimZ - cz), heading);
 
@@ -151,7 +160,7 @@ AutoDriver::Keys AutoDriver::Decide(const TGame& game, const TCar& car) {
 
     Keys keys;
     const bool swapped = car.ReverseTimer >= 0;  // a reversing pickup swaps left and right
-    if (reverseTicks_ > 0) {
+    if (reverseTicks_ > 0 && (reverseTicks_ > kReverseTicks - kLeastReverseTicks || std::fabs(error) > kReverseAimed)) {
         // Backing out: reverse with the wheels turned away from the aim, so the nose swings towards it.
         reverseTicks_ -= tick;
         keys.brake = true;
@@ -161,7 +170,11 @@ AutoDriver::Keys AutoDriver::Decide(const TGame& game, const TCar& car) {
         return keys;
     }
 
-    const double aim = std::clamp(error * kSteerGain, -kSteeringLimit, kSteeringLimit);
+    reverseTicks_ = 0;
+    const double turnRate = tick > 0 ? AngleDifference(heading, lastHeading_) / tick : 0;
+    const double lock = std::clamp(kSteeringLimit * kFullLockSpeed / std::max(speed, 1.0), kLeastLock, kSteeringLimit);
+    const double aim = std::clamp(error * kSteerGain - turnRate * kSteerDamping, -lock, lock);
+    lastHeading_ = heading;
     const double steering = static_cast<double>(car.Steering);
     const bool raise = steering < aim - kSteeringSlack;  // left, normally
     const bool lower = steering > aim + kSteeringSlack;
@@ -175,14 +188,12 @@ AutoDriver::Keys AutoDriver::Decide(const TGame& game, const TCar& car) {
     }
     keys.boost = keys.accelerate && car.BoostReserve > 0 && std::fabs(error) < kBoostBearing && allowed >= kTopSpeed;
 
-    if (keys.accelerate && speed < kStillSpeed) {
-        stillTicks_ += tick;
-        if (stillTicks_ > kStillTicks) {
-            stillTicks_ = 0;
-            reverseTicks_ = kReverseTicks;
-        }
-    } else {
-        stillTicks_ = 0;
+    // Stuck against something (a wall, another car): back out, then drive on.
+    if (!keys.accelerate) {
+        ResetProgress(cx, cz);
+    } else if ((progressTicks_ += tick) > kStuckTicks) {
+        if (std::hypot(cx - progressX_, cz - progressZ_) < kStuckDistance) reverseTicks_ = kReverseTicks;
+        ResetProgress(cx, cz);
     }
     if (std::getenv("PD_AUTODRIVE_TRACE")) {
         std::fprintf(stderr, "wp %d y %.1f roll %.0f pos %.1f %.1f hd %.0f err %.0f allow %.0f v %.1f st %.0f spin %.0f %s%s%s%s\n",
@@ -190,6 +201,32 @@ AutoDriver::Keys AutoDriver::Decide(const TGame& game, const TCar& car) {
                      keys.left ? "L" : "", keys.right ? "R" : "", keys.accelerate ? "A" : "", keys.brake ? "B" : "");
     }
     return keys;
+}
+
+void AutoDriver::KeepInsideGate(const TGame& game, double cx, double cz, double& aimX, double& aimZ) {
+    const std::span<const track_tables::GateEntry> gates = game.Gates();
+    if (game.NextGate < 0 || game.NextGate >= static_cast<int>(gates.size())) return;
+    const track_tables::GateEntry& g = gates[game.NextGate];
+    // Along the gate's line (a) and across it (b), from the gate's middle.
+    const double carA = g.alongX ? cx - g.x : cz - g.z, carB = g.alongX ? cz - g.z : cx - g.x;
+    const double aimA = g.alongX ? aimX - g.x : aimZ - g.z, aimB = g.alongX ? aimZ - g.z : aimX - g.x;
+    if (std::fabs(carB) > kGateWatch || std::fabs(carA) > kGateWatch + g.halfWidth) return;
+    // Where the line from the car to the aim crosses the gate's line; a gate the aim
+    // does not reach yet is crossed where the car would reach it on that heading.
+    if (carB * aimB > 0 && std::fabs(aimB) >= std::fabs(carB)) return;
+    const double crossing = carB == aimB ? aimA : carA + (aimA - carA) * carB / (carB - aimB);
+    const double reach = std::max(0.0, g.halfWidth - kGateMargin);
+    if (std::fabs(crossing) <= reach) return;
+    const double a = std::clamp(crossing, -reach, reach);
+    const double b = carB == 0 ? 0 : -std::copysign(kGateBeyond, carB);
+    aimX = g.x + (g.alongX ? a : b);
+    aimZ = g.z + (g.alongX ? b : a);
+}
+
+void AutoDriver::ResetProgress(double x, double z) {
+    progressTicks_ = 0;
+    progressX_ = x;
+    progressZ_ = z;
 }
 
 void AutoDriver::Press(const Keys& keys, InputInjector& injector) {

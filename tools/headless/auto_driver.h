@@ -37,10 +37,16 @@ private:
 
     Keys Decide(const TGame& game, const TCar& car);
     void Press(const Keys& keys, InputInjector& injector);
+    void ResetProgress(double x, double z);
+    // Moves the aim so that the way to it crosses the next checkpoint gate inside its
+    // ends, when the car is near that gate and would cut past it.
+    static void KeepInsideGate(const TGame& game, double cx, double cz, double& aimX, double& aimZ);
 
     Keys held_;
     int waypoint_ = 0;
     double lastX_ = 0, lastZ_ = 0;
-    double stillTicks_ = 0;    // ticks spent nearly standing while trying to drive
+    // Progress check: where the car was when the throttle went on (or at the last check).
+    double progressTicks_ = 0, progressX_ = 0, progressZ_ = 0;
     double reverseTicks_ = 0;  // ticks of backing out left
+    double lastHeading_ = 0;   // the car's heading at the last driving decision
 };

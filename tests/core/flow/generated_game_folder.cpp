@@ -30,15 +30,25 @@ bool GeneratedGameFolder::Fill() {
     return true;
 }
 
-int GeneratedGameFolder::YellowPixels(const Picture& picture, int x0, int x1, int y0, int y1) {
+namespace {
+template <typename Match>
+int CountPixels(const Picture& picture, int x0, int x1, int y0, int y1, Match match) {
     int count = 0;
     for (int y = y0; y < y1 && y < picture.height; ++y) {
         for (int x = x0; x < x1 && x < picture.width; ++x) {
-            const auto p = picture.At(x, y);
-            if (p[0] > 200 && p[1] > 200 && p[2] < 80) ++count;
+            if (match(picture.At(x, y))) ++count;
         }
     }
     return count;
+}
+}  // namespace
+
+int GeneratedGameFolder::YellowPixels(const Picture& picture, int x0, int x1, int y0, int y1) {
+    return CountPixels(picture, x0, x1, y0, y1, [](const auto& p) { return p[0] > 150 && p[1] > 150 && p[2] < 100; });
+}
+
+int GeneratedGameFolder::WhitePixels(const Picture& picture, int x0, int x1, int y0, int y1) {
+    return CountPixels(picture, x0, x1, y0, y1, [](const auto& p) { return p[0] > 150 && p[1] > 150 && p[2] > 150; });
 }
 
 }  // namespace test_support

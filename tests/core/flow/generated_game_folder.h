@@ -26,8 +26,9 @@ public:
     // Runs the runner on this folder (see RunHeadless).
     HeadlessResult Run(const std::string& arguments) const { return RunHeadless(path_, arguments); }
     // The number of shot pixels in the rectangle [x0, x1) x [y0, y1) that are bright,
-    // saturated yellow, the colour of the race's banners.
+    // saturated yellow (the race's banners, the name entry's yellow texts) or white.
     static int YellowPixels(const Picture& picture, int x0, int x1, int y0, int y1);
+    static int WhitePixels(const Picture& picture, int x0, int x1, int y0, int y1);
 
 private:
     std::filesystem::path path_;
