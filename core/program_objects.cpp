@@ -13,15 +13,6 @@
 
 namespace {
 
-// The chase camera's set-up: radius 1, distance 10, height 20, pull 10, damping 0.9,
-// a tenth of a second to turn, no contact bodies.
-constexpr float kChaseRadius = 1.0f;
-constexpr float kChaseDistance = 10.0f;
-constexpr float kChaseHeight = 20.0f;
-constexpr float kChasePull = 10.0f;
-constexpr float kChaseDamping = 0.9f;
-constexpr float kChaseTurnTime = 0.1f;
-
 void ApplyLiveDisplaySettings(AppConfig& config) {
     const Settings& s = Saved.settings;
     ApplyDisplaySettings(config, s.windowed, s.resolution, s.colorDepth, s.engineOption);
@@ -138,9 +129,7 @@ void ProgramObjects::ConnectFrame() {
 }
 
 void ProgramObjects::MakeChaseCamera() {
-    chaseCameras_.push_back(std::make_unique<CameramanLookAtPointKeepDistanceFast_t>(
-        Shared.MainCamera, kChaseRadius, kChaseDistance, kChaseHeight, kChasePull, kChaseDamping, kChaseTurnTime,
-        std::span<const EngineHandle>{}));
+    chaseCameras_.push_back(CameramanLookAtPointKeepDistanceFast_t::ForRace(Shared.MainCamera));
     if (game_) game_->SetChaseCamera(chaseCameras_.back().get());
 }
 

@@ -64,3 +64,12 @@ void CameramanLookAtPointKeepDistanceFast_t::Follow(const Vec3& target) {
     iCameraOrientationSet(Camera, iQuaternionInterpolate(current, look, t));
     iCameraLocationSet(Camera, p);
 }
+
+std::unique_ptr<CameramanLookAtPointKeepDistanceFast_t> CameramanLookAtPointKeepDistanceFast_t::ForRace(
+    EngineHandle camera) {
+    constexpr float kRadius = 1.0f, kDistance = 10.0f, kHeight = 20.0f, kPull = 10.0f, kDamping = 0.9f,
+                    kTurnTime = 0.1f;
+    return std::make_unique<CameramanLookAtPointKeepDistanceFast_t>(camera, kRadius, kDistance, kHeight, kPull,
+                                                                    kDamping, kTurnTime,
+                                                                    std::span<const EngineHandle>{});
+}

@@ -16,8 +16,6 @@ constexpr int kStartLives = 3;
 // The wheel-table friction of a track loaded again after an engine re-open.
 constexpr float kRebuildWheelFriction2 = 30;
 constexpr float kRebuildWheelFriction = 200;
-// The friction the wheel pairs share either way: mu 70, no slip.
-constexpr float kWheelMu = 70;
 
 struct SpriteLayout {
     const char* model;
@@ -100,18 +98,7 @@ void TGame::SetDriversCars() {
 
 void TGame::PairCarsWithTrack(int slot, float wheelFriction2, float wheelFriction) {
     const TTrassa& track = *Tracks[slot - 1];
-    ForEachCar([&](TCar& car) {
-        car.ChassisTablePairs[slot - 1] = iBodyBodyCreate(car.Chassis, track.TableBody);
-        const EngineHandle trackPair = iBodyBodyCreate(car.Chassis, track.Body);
-        iBodyBodyFeedbackEnable(trackPair, -1, -1, -1);
-        car.ChassisTrackPairs[slot - 1] = trackPair;
-        for (int w = 0; w < 4; ++w) {
-            const EngineHandle wheelPair = iBodyBodyCreate(car.WheelBodies[w], track.TableBody);
-            iBodyBodySplitFrictionSet(wheelPair, kWheelMu, 0, wheelFriction2, 0);
-            iBodyBodyFrictionSet(wheelPair, wheelFriction);
-            car.WheelTablePairs[slot - 1][w] = wheelPair;
-        }
-    });
+    ForEachCar([&](TCar& car) { car.PairWithTrack(slot, track.TableBody, track.Body, wheelFriction2, wheelFriction); });
 }
 
 void TGame::BuildRace() {

@@ -18,6 +18,8 @@ constexpr float kWheelMass = 0.02f;
 // The game's own gravity, 80 x 9.80665, as a force on the chassis and an
 // acceleration on each wheel.
 constexpr float kGravity = 784.532f;
+// Wheel grip along the rolling direction, in percent of the pair's friction.
+constexpr float kRollingFriction = 70;
 
 constexpr const char* kModelFiles[5] = {"data\\CarBlack.x", "data\\CarBlue.x", "data\\CarGreen.x", "data\\CarRed.x",
                                         "data\\CarYellow.x"};
@@ -184,4 +186,18 @@ void TCar::Update(const CarRaceView& race) {
 
     PreviousSpin = Spin;
     Braking = false;
+}
+
+void TCar::PairWithTrack(int slot, EngineHandle tableBody, EngineHandle trackBody, float lateralFriction,
+                         float friction) {
+    if (slot < 1 || slot > kTrackSlots) return;
+    ChassisTablePairs[slot - 1] = iBodyBodyCreate(Chassis, tableBody);
+    ChassisTrackPairs[slot - 1] = iBodyBodyCreate(Chassis, trackBody);
+    iBodyBodyFeedbackEnable(ChassisTrackPairs[slot - 1], -1, -1, -1);
+    for (int w = 0; w < 4; ++w) {
+        const EngineHandle pair = iBodyBodyCreate(WheelBodies[w], tableBody);
+        iBodyBodySplitFrictionSet(pair, kRollingFriction, 0, lateralFriction, 0);
+        iBodyBodyFrictionSet(pair, friction);
+        WheelTablePairs[slot - 1][w] = pair;
+    }
 }

@@ -96,6 +96,11 @@ public:
     void Hide();  // bodies disabled, meshes and car shadow hidden
     void EnableBodies();
     void DisableBodies();
+    // Makes this car's contact pairs with the track in slot 1..7: chassis with the
+    // table, chassis with the track body (feedback on), and each wheel with the table
+    // with split friction (70, 0, lateralFriction, 0) and the given friction.
+    void PairWithTrack(int slot, EngineHandle tableBody, EngineHandle trackBody, float lateralFriction,
+                       float friction);
     // Hands Spin and Power to the rear wheels too and marks this frame as braking.
     void Brake();
     // Marks the car overturned while its Roll is within 10 degrees of 270; true once

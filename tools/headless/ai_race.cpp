@@ -12,18 +12,10 @@ namespace {
 
 constexpr double kTickSeconds = 0.013;
 constexpr float kRaceStepSeconds = 0.01333f;
-// A track's first load: wheel-table split friction (mu 70, no slip, 40, no slip), friction 180.
-constexpr float kWheelMu = 70;
+// A track's first load: wheel-table split friction (70, no slip, 40, no slip), friction 180.
 constexpr float kFirstLoadWheelFriction2 = 40;
 constexpr float kFirstLoadWheelFriction = 180;
 constexpr float kStartPower = 1.0f;
-// The race's chase camera: radius 1, distance 10, height 20, pull 10, damping 0.9, 0.1 s to turn.
-constexpr float kChaseRadius = 1.0f;
-constexpr float kChaseDistance = 10.0f;
-constexpr float kChaseHeight = 20.0f;
-constexpr float kChasePull = 10.0f;
-constexpr float kChaseDamping = 0.9f;
-constexpr float kChaseTurnTime = 0.1f;
 // The camera starts above and beside the followed car, looking at it.
 constexpr Vec3 kCameraStartOffset{40, 80, 0};
 
@@ -100,9 +92,7 @@ void AiRace::Build(EngineHandle camera, int cars) {
     }
     for (TEnemy& driver : drivers_) driver.SetRoute(track_tables::kRoutes[track_ - 1]);
 
-    chase_ = std::make_unique<CameramanLookAtPointKeepDistanceFast_t>(
-        camera, kChaseRadius, kChaseDistance, kChaseHeight, kChasePull, kChaseDamping, kChaseTurnTime,
-        std::span<const EngineHandle>{});
+    chase_ = CameramanLookAtPointKeepDistanceFast_t::ForRace(camera);
     if (!racing_.empty()) {
         const Vec3 c = racing_.front()->Location;
         const Vec3 start{c.x + kCameraStartOffset.x, c.y + kCameraStartOffset.y, c.z + kCameraStartOffset.z};
@@ -119,21 +109,10 @@ void AiRace::Build(EngineHandle camera, int cars) {
 }
 
 void AiRace::PairCarsWithTrack() {
-    const int slot = track_;
-    for (auto& instances : cars_) {
-        for (auto& car : instances) {
-            car->ChassisTablePairs[slot - 1] = iBodyBodyCreate(car->Chassis, trassa_->TableBody);
-            const EngineHandle trackPair = iBodyBodyCreate(car->Chassis, trassa_->Body);
-            iBodyBodyFeedbackEnable(trackPair, -1, -1, -1);
-            car->ChassisTrackPairs[slot - 1] = trackPair;
-            for (int w = 0; w < 4; ++w) {
-                const EngineHandle wheelPair = iBodyBodyCreate(car->WheelBodies[w], trassa_->TableBody);
-                iBodyBodySplitFrictionSet(wheelPair, kWheelMu, 0, kFirstLoadWheelFriction2, 0);
-                iBodyBodyFrictionSet(wheelPair, kFirstLoadWheelFriction);
-                car->WheelTablePairs[slot - 1][w] = wheelPair;
-            }
-        }
-    }
+    for (auto& instances : cars_)
+        for (auto& car : instances)
+            car->PairWithTrack(track_, trassa_->TableBody, trassa_->Body, kFirstLoadWheelFriction2,
+                               kFirstLoadWheelFriction);
 }
 
 void AiRace::PlaceOnGrid(TCar& car, int gridSlot) {
