@@ -3,8 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <span>
 
 #include "core/app_state.h"
 #include "core/frame_timer.h"
@@ -30,9 +29,9 @@ constexpr double kMergeTurns = 30;         // turns at route points closer than 
 constexpr double kPlanDistance = 80;       // how far ahead the speed plan looks
 constexpr double kStuckTicks = 80;         // the car is stuck when it moved less than
 constexpr double kStuckDistance = 4;       // ... this in that many ticks with the throttle on
-constexpr double kReverseTicks = 120;       // backing out lasts at most this long
-constexpr double kLeastReverseTicks = 30;   // ... and at least this, until the nose points near the aim
-constexpr double kReverseAimed = 35;
+constexpr double kReverseTicks = 120;      // backing out lasts at most this long, at least
+constexpr double kLeastReverseTicks = 30;  // ... this long, and in between until the bearing
+constexpr double kReverseAimed = 35;       // ... error is below this
 constexpr double kGateWatch = 25;          // the next gate is aimed through from this close
 constexpr double kGateMargin = 3;          // ... that far inside its ends
 constexpr double kGateBeyond = 4;          // ... at a point this far past its line
@@ -49,16 +48,16 @@ double CornerSpeed(double turn) {
     return 13;
 }
 
-}  // namespace
-
-double AutoDriver::AngleDifference(double a, double b) {
+// a - b folded into -180..180 degrees.
+double AngleDifference(double a, double b) {
     double d = std::fmod(a - b, 360.0);
     if (d > 180) d -= 360;
     if (d < -180) d += 360;
     return d;
 }
 
-int AutoDriver::NearestWaypointAhead(std::span<const track_tables::PointXZ> route, double x, double z) {
+// The route point after the one nearest to (x, z).
+int NearestWaypointAhead(std::span<const track_tables::PointXZ> route, double x, double z) {
     if (route.empty()) return 0;
     size_t nearest = 0;
     double best = 0;
@@ -72,6 +71,8 @@ int AutoDriver::NearestWaypointAhead(std::span<const track_tables::PointXZ> rout
     return static_cast<int>((nearest + 1) % route.size());
 }
 
+}  // namespace
+
 void AutoDriver::Step(const TGame* game, InputInjector& injector) {
     const TCar* car = game ? game->PlayerCar() : nullptr;
     const bool racing = car && AppState == StateRace && !game->GameOver && !game->IntroPhase &&
@@ -82,6 +83,7 @@ void AutoDriver::Step(const TGame* game, InputInjector& injector) {
             waypoint_ = 0;
             reverseTicks_ = 0;
             ResetProgress(car->Location.x, car->Location.z);
+            lastHeading_ = static_cast<double>(car->Heading);
             lastX_ = car->Location.x;
             lastZ_ = car->Location.z;
         }
@@ -171,7 +173,7 @@ AutoDriver::Keys AutoDriver::Decide(const TGame& game, const TCar& car) {
     }
 
     reverseTicks_ = 0;
-    const double turnRate = tick > 0 ? AngleDifference(heading, lastHeading_) / tick : 0;
+    const double turnRate = tick > 0 ? AngleDifference(heading, lastHeading_) / tick : 0;  // degrees per tick
     const double lock = std::clamp(kSteeringLimit * kFullLockSpeed / std::max(speed, 1.0), kLeastLock, kSteeringLimit);
     const double aim = std::clamp(error * kSteerGain - turnRate * kSteerDamping, -lock, lock);
     lastHeading_ = heading;
@@ -194,11 +196,6 @@ AutoDriver::Keys AutoDriver::Decide(const TGame& game, const TCar& car) {
     } else if ((progressTicks_ += tick) > kStuckTicks) {
         if (std::hypot(cx - progressX_, cz - progressZ_) < kStuckDistance) reverseTicks_ = kReverseTicks;
         ResetProgress(cx, cz);
-    }
-    if (std::getenv("PD_AUTODRIVE_TRACE")) {
-        std::fprintf(stderr, "wp %d y %.1f roll %.0f pos %.1f %.1f hd %.0f err %.0f allow %.0f v %.1f st %.0f spin %.0f %s%s%s%s\n",
-                     waypoint_, car.Location.y, static_cast<double>(car.Roll), cx, cz, heading, error, allowed, speed, steering, static_cast<double>(car.Spin),
-                     keys.left ? "L" : "", keys.right ? "R" : "", keys.accelerate ? "A" : "", keys.brake ? "B" : "");
     }
     return keys;
 }

@@ -3,8 +3,6 @@
 // them as real key events, so the car is driven through the game's own key rules.
 #pragma once
 
-#include <span>
-
 #include "input_injector.h"
 #include "world/track_tables.h"
 
@@ -13,26 +11,22 @@ class TCar;
 
 // The keys are the bindings of the live settings (keyLeft, keyRight, keyAccelerate,
 // keyBrake, keyBoost). The driver only reads the race: the player car's position,
-// heading, velocity, steering, spin and effect timers, the track slot and the level.
-// It follows the track's opponent route, steering in proportion to the bearing error,
-// lifting and braking before sharp turns, boosting on straights, and backing out when
-// it stands still against something. Outside the racing state every key is released.
+// heading, velocity, steering, spin and effect timers, the track slot, the next
+// checkpoint gate and the phase. It follows the track's opponent route towards a point
+// a little ahead, through the next gate inside its ends; it steers in proportion to
+// the bearing error, damped by the car's turning and held back at speed, lifts and
+// brakes so that it reaches each corner of the route slowly enough, boosts on
+// straights, and backs out when the throttle has not moved it for about a second.
+// Outside the racing phase every key is released.
 class AutoDriver {
 public:
     // Once a frame, after the frame was presented: the keys for the next frame.
     // `game` may be null (no race object yet).
     void Step(const TGame* game, InputInjector& injector);
 
-    // The waypoint index to head for from (x, z): the one after the route point
-    // nearest to the car. Exposed for the runner's tests.
-    static int NearestWaypointAhead(std::span<const track_tables::PointXZ> route, double x, double z);
-    // a - b folded into -180..180 degrees.
-    static double AngleDifference(double a, double b);
-
 private:
     struct Keys {
         bool left = false, right = false, accelerate = false, brake = false, boost = false;
-        bool operator==(const Keys&) const = default;
     };
 
     Keys Decide(const TGame& game, const TCar& car);
@@ -43,7 +37,7 @@ private:
     static void KeepInsideGate(const TGame& game, double cx, double cz, double& aimX, double& aimZ);
 
     Keys held_;
-    int waypoint_ = 0;
+    int waypoint_ = 0;  // the route point at the end of the segment the car is on
     double lastX_ = 0, lastZ_ = 0;
     // Progress check: where the car was when the throttle went on (or at the last check).
     double progressTicks_ = 0, progressX_ = 0, progressZ_ = 0;

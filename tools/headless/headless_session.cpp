@@ -47,6 +47,14 @@ std::string JsonCars(const std::vector<AiRace::CarResult>& cars) {
     return out.str();
 }
 
+std::string JsonNumbers(const std::vector<double>& values) {
+    std::ostringstream out;
+    out << "[";
+    for (size_t i = 0; i < values.size(); ++i) out << (i ? ", " : "") << values[i];
+    out << "]";
+    return out.str();
+}
+
 std::string JsonList(const std::vector<std::string>& items) {
     std::string out = "[";
     for (size_t i = 0; i < items.size(); ++i) out += (i ? ", " : "") + JsonString(items[i]);
@@ -205,6 +213,7 @@ bool HeadlessSession::WriteReport() const {
          << "  \"wall_ms\": " << wallMs_ << ",\n"
          << "  \"frame_ms_median\": " << Percentile(frameMs_, 0.5) << ",\n"
          << "  \"frame_ms_p99\": " << Percentile(frameMs_, 0.99) << ",\n"
+         << "  \"frame_ms\": " << JsonNumbers(frameMs_) << ",\n"
          << "  \"main_menu_ms\": " << mainMenuMs_ << ",\n"
          << "  \"loading_pictures\": " << renders_ << ",\n"
          << "  \"shots\": " << JsonList(shots_) << ",\n"
