@@ -1,7 +1,6 @@
 // Body pairs and the contacts they make: only paired bodies touch, each pair with its own surface.
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/math3d.h"
 #include "engine/physics_world.h"
@@ -15,11 +14,6 @@ constexpr double kPercent = 0.01;
 constexpr double kContactErp = 0.4;
 constexpr double kContactCfm = 1e-4;
 constexpr double kBounceVelocity = 0.5;  // slower impacts do not bounce
-
-double Knob(const char* name, double fallback) {
-    const char* v = std::getenv(name);
-    return v ? std::atof(v) : fallback;
-}
 
 EngineHandle HandleOf(dGeomID geom) { return EngineHandle(reinterpret_cast<intptr_t>(dGeomGetData(geom))); }
 
@@ -76,8 +70,7 @@ void PhysicsWorld::Collide(dGeomID geom1, dGeomID geom2) {
     if (!moving1 && !moving2 && !pair->feedback) return;
 
     dContact contacts[kMaxContacts];
-    static const int wanted = int(Knob("PD_CONTACTS", kMaxContacts));
-    const int count = dCollide(geom1, geom2, wanted, &contacts[0].geom, sizeof(dContact));
+    const int count = dCollide(geom1, geom2, kMaxContacts, &contacts[0].geom, sizeof(dContact));
     if (count <= 0) return;
     if (pair->feedback) {
         pair->touched = true;
@@ -97,8 +90,7 @@ void PhysicsWorld::Collide(dGeomID geom1, dGeomID geom2) {
 void PhysicsWorld::FillSurface(const BodyPair& pair, EngineHandle body1, EngineHandle body2, dContact* contact) {
     dSurfaceParameters& surface = contact->surface;
     surface.mode = dContactApprox1 | dContactSoftERP | dContactSoftCFM;
-    static const double wallUnit = Knob("PD_WALLMU", kFrictionUnit);
-    surface.mu = std::max(0.0, pair.friction * (pair.split ? kFrictionUnit : wallUnit));
+    surface.mu = std::max(0.0, pair.friction * kFrictionUnit);
     surface.soft_erp = kContactErp;
     surface.soft_cfm = kContactCfm;
     if (pair.restitution > 0) {
@@ -123,9 +115,8 @@ void PhysicsWorld::FillSurface(const BodyPair& pair, EngineHandle body1, EngineH
     for (int i = 0; i < 3; ++i) contact->fdir1[i] = rolling[i] / length;
     surface.mode |= dContactMu2 | dContactFDir1;
     const double base = surface.mu;
-    static const double rollK = Knob("PD_ROLL", kPercent), latK = Knob("PD_LAT", kPercent);
-    surface.mu = std::max(0.0, base * pair.mu * rollK);
-    surface.mu2 = std::max(0.0, base * pair.mu2 * latK);
+    surface.mu = std::max(0.0, base * pair.mu * kPercent);
+    surface.mu2 = std::max(0.0, base * pair.mu2 * kPercent);
     if (pair.slip1 > 0) {
         surface.mode |= dContactSlip1;
         surface.slip1 = pair.slip1;

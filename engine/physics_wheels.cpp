@@ -8,7 +8,6 @@
 // wheel about -y, which takes +x towards +z.
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/math3d.h"
 #include "engine/physics_world.h"
@@ -88,8 +87,7 @@ void PhysicsWorld::PrepareWheel(Wheel& wheel) {
     dJointSetHinge2Param(wheel.joint, dParamVel, error / step_);
     dJointSetHinge2Param(wheel.joint, dParamFMax, kSteeringTorque);
     // ODE drives the first body relative to the second: the chassis turns against the wheel.
-    static const double gear = std::getenv("PD_GEAR") ? std::atof(std::getenv("PD_GEAR")) : 1.0;
-    dJointSetHinge2Param(wheel.joint, dParamVel2, -double(wheel.spinDegrees) * kDegrees * gear);
+    dJointSetHinge2Param(wheel.joint, dParamVel2, -double(wheel.spinDegrees) * kDegrees);
     dJointSetHinge2Param(wheel.joint, dParamFMax2, std::max(0.0f, wheel.power));
 }
 

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
 
 #include "engine/engine_log.h"
 #include "engine/math3d.h"
@@ -160,14 +159,7 @@ void PhysicsWorld::StepOnce() {
     bodies_.ForEach([this](EngineHandle, PhysicsBody& body) { PrepareBody(body); });
     wheels_.ForEach([this](EngineHandle, Wheel& wheel) { PrepareWheel(wheel); });
     dSpaceCollide(space_, this, &PhysicsWorld::NearCallback);
-    static const int iterations = std::getenv("PD_QUICK") ? std::atoi(std::getenv("PD_QUICK")) : 0;
-    if (iterations > 0) {
-        dWorldSetQuickStepNumIterations(world_, iterations);
-        dRandSetSeed(0);
-        dWorldQuickStep(world_, step_);
-    } else {
-        dWorldStep(world_, step_);
-    }
+    dWorldStep(world_, step_);
     dJointGroupEmpty(contacts_);
 }
 
