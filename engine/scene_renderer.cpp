@@ -109,10 +109,6 @@ bool OutsideView(const Vec3& centre, float radius, float aspect) {
            (std::abs(centre.y) - centre.z * tanV) / normV > radius;
 }
 
-void SetMatrix(ShaderProgram& program, const char* name, const Mat4& m) {
-    glUniformMatrix4fv(program.Uniform(name), 1, GL_FALSE, m.m);
-}
-
 }  // namespace
 
 SceneRenderer::~SceneRenderer() {
@@ -149,10 +145,10 @@ void SceneRenderer::Draw(Engine& engine, const Camera& camera, const PixelRect& 
     program_.Use();
     glUniform1i(program_.Uniform("uTexture"), 0);
     glActiveTexture(GL_TEXTURE0);
-    SetMatrix(program_, "uProjection", projection);
+    program_.SetMatrix("uProjection", projection.m);
     DrawSky(engine, camera);
 
-    SetMatrix(program_, "uView", view);
+    program_.SetMatrix("uView", view.m);
     const Light& light = engine.light;
     const Vec3 direction = Normalized(light.direction);
     glUniform3f(program_.Uniform("uLightDirection"), direction.x, direction.y, direction.z);
@@ -201,8 +197,8 @@ void SceneRenderer::DrawSky(Engine& engine, const Camera& camera) {
     if (!sky) return;
     // The box stands round the eye and turns with the view only; it is drawn
     // behind everything by leaving the depth buffer untouched.
-    SetMatrix(program_, "uView", MatView({}, camera.orientation));
-    SetMatrix(program_, "uModel", MatScale({10, 10, 10}));
+    program_.SetMatrix("uView", MatView({}, camera.orientation).m);
+    program_.SetMatrix("uModel", MatScale({10, 10, 10}).m);
     glUniform1f(program_.Uniform("uZBias"), 0);
     glUniform1i(program_.Uniform("uLit"), 0);
     glUniform4f(program_.Uniform("uColor"), 1, 1, 1, 1);
@@ -221,7 +217,7 @@ void SceneRenderer::DrawSky(Engine& engine, const Camera& camera) {
 void SceneRenderer::DrawMesh(Engine& engine, const Placed& placed, const Mat4& view, float aspect) {
     const Mesh& mesh = *placed.mesh;
     const Mat4 model = MatPlacement(placed.location, placed.orientation, mesh.scale);
-    SetMatrix(program_, "uModel", model);
+    program_.SetMatrix("uModel", model.m);
     // Normals: the inverse scale, then the rotation; a flattened axis turns normals onto it.
     auto inverse = [](float s) { return 1.0f / (std::abs(s) > 1e-6f ? s : std::copysign(1e-6f, s)); };
     const Mat4 normalMatrix = MatMul(MatRotation(placed.orientation),

@@ -74,4 +74,8 @@ int ShaderProgram::Uniform(const char* name) {
     return location;
 }
 
+void ShaderProgram::SetMatrix(const char* name, const float* columnMajor16) {
+    glUniformMatrix4fv(Uniform(name), 1, GL_FALSE, columnMajor16);
+}
+
 }  // namespace engine

@@ -20,6 +20,7 @@ public:
     bool Build(const char* vertexSource, const char* fragmentSource, std::string* error);
     void Use() const;
     int Uniform(const char* name);  // -1 when the program has no such uniform
+    void SetMatrix(const char* name, const float* columnMajor16);  // a mat4 uniform
 
 private:
     unsigned program_ = 0;

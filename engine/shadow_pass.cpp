@@ -35,10 +35,6 @@ void main() {
 }
 )";
 
-void SetMatrix(ShaderProgram& program, const char* name, const Mat4& m) {
-    glUniformMatrix4fv(program.Uniform(name), 1, GL_FALSE, m.m);
-}
-
 }  // namespace
 
 ShadowPass::~ShadowPass() {
@@ -83,9 +79,9 @@ float ShadowPass::Darkness(float y, float fadeHeight, float alpha) {
 
 void ShadowPass::Quad(float alpha) {
     const Mat4 identity;
-    SetMatrix(program_, "uModel", identity);
-    SetMatrix(program_, "uView", identity);
-    SetMatrix(program_, "uProjection", identity);
+    program_.SetMatrix("uModel", identity.m);
+    program_.SetMatrix("uView", identity.m);
+    program_.SetMatrix("uProjection", identity.m);
     glUniform1f(program_.Uniform("uPull"), 0);
     glUniform1f(program_.Uniform("uAlpha"), alpha);
     glBindVertexArray(quadArray_);
@@ -106,14 +102,14 @@ void ShadowPass::Begin(const Mat4& view, const Mat4& projection) {
     glDepthFunc(GL_LEQUAL);
     glEnable(GL_BLEND);
     glBlendEquationSeparate(GL_FUNC_ADD, GL_MIN);
-    SetMatrix(program_, "uView", view_);
-    SetMatrix(program_, "uProjection", projection_);
+    program_.SetMatrix("uView", view_.m);
+    program_.SetMatrix("uProjection", projection_.m);
     glUniform1f(program_.Uniform("uPull"), kShadowDepthPull);
 }
 
 void ShadowPass::Caster(const Model& model, int part, const Mat4& placement, float darkness) {
     if (darkness <= 0) return;
-    SetMatrix(program_, "uModel", placement);
+    program_.SetMatrix("uModel", placement.m);
     glUniform1f(program_.Uniform("uAlpha"), 1 - std::min(darkness, 1.0f));
     for (size_t i = 0; i < model.parts.size(); ++i) {
         if (part >= 0 && size_t(part) != i) continue;

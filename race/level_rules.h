@@ -5,7 +5,19 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/engine.h"
+
 namespace race_rules {
+
+// The physics step of a race, seconds.
+inline constexpr float kRaceStepSeconds = 0.01333f;
+// The wheel-table friction of a track's first load: lateral share 40, friction 180.
+inline constexpr float kFirstLoadWheelFriction2 = 40;
+inline constexpr float kFirstLoadWheelFriction = 180;
+// Wheel power of every car placed on the grid.
+inline constexpr float kStartPower = 1.0f;
+// The camera starts above and beside the followed car, looking at it.
+inline constexpr Vec3 kCameraStartOffset{40, 80, 0};
 
 // Lives at the start of a game: Easy 5, Medium 3, Hard 2.
 int StartingLives(int difficulty);

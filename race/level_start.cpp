@@ -11,18 +11,17 @@
 
 namespace {
 
-// The wheel-table friction of a track's first load.
-constexpr float kFirstLoadWheelFriction2 = 40;
-constexpr float kFirstLoadWheelFriction = 180;
+using race_rules::kCameraStartOffset;
+using race_rules::kFirstLoadWheelFriction;
+using race_rules::kFirstLoadWheelFriction2;
+using race_rules::kRaceStepSeconds;
+using race_rules::kStartPower;
+
 // Levels are drawn from the first five track slots.
 constexpr uint32_t kRacedTracks = 5;
-constexpr float kStartPower = 1.0f;
-constexpr float kRaceStepSeconds = 0.01333f;
 // The loading animation's second part: five more frames, half a second apart.
 constexpr int kLoadingPauses = 5;
 constexpr uint32_t kLoadingPauseMs = 500;
-// The camera starts above and beside the player's car, looking at it.
-constexpr Vec3 kCameraStartOffset{40, 80, 0};
 
 }  // namespace
 

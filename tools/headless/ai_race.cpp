@@ -11,13 +11,11 @@
 namespace {
 
 constexpr double kTickSeconds = 0.013;
-constexpr float kRaceStepSeconds = 0.01333f;
-// A track's first load: wheel-table split friction (70, no slip, 40, no slip), friction 180.
-constexpr float kFirstLoadWheelFriction2 = 40;
-constexpr float kFirstLoadWheelFriction = 180;
-constexpr float kStartPower = 1.0f;
-// The camera starts above and beside the followed car, looking at it.
-constexpr Vec3 kCameraStartOffset{40, 80, 0};
+using race_rules::kCameraStartOffset;
+using race_rules::kFirstLoadWheelFriction;
+using race_rules::kFirstLoadWheelFriction2;
+using race_rules::kRaceStepSeconds;
+using race_rules::kStartPower;
 
 }  // namespace
 
