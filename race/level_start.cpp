@@ -115,17 +115,7 @@ void TGame::ShowTrack() {
     }
 }
 
-void TGame::PlaceOnGrid(TCar& car, int gridSlot) {
-    const track_tables::GridEntry& grid = track_tables::kGrids[TrackNo - 1];
-    const track_tables::PointXZ at = track_tables::GridSlotPosition(TrackNo, gridSlot);
-    car.Location = {at.x, grid.baseY, at.z};
-    car.Rotation = {0, grid.yaw, 0};
-    car.Reset();
-    car.Show();
-    car.Spin = 0;
-    car.Power = kStartPower;
-    car.InRace = true;
-}
+void TGame::PlaceOnGrid(TCar& car, int gridSlot) { car.StartOnGrid(TrackNo, gridSlot, kStartPower); }
 
 void TGame::PlaceCamera(const TCar& player) {
     const Vec3 c = player.Location;

@@ -7,6 +7,7 @@
 #include "core/saved_files.h"
 #include "engine/engine.h"
 #include "world/orientation_angle.h"
+#include "world/track_tables.h"
 
 namespace {
 
@@ -200,4 +201,17 @@ void TCar::PairWithTrack(int slot, EngineHandle tableBody, EngineHandle trackBod
         iBodyBodyFrictionSet(pair, friction);
         WheelTablePairs[slot - 1][w] = pair;
     }
+}
+
+void TCar::StartOnGrid(int trackSlot, int gridSlot, float power) {
+    if (trackSlot < 1 || trackSlot > kTrackSlots) return;
+    const track_tables::GridEntry& grid = track_tables::kGrids[trackSlot - 1];
+    const track_tables::PointXZ at = track_tables::GridSlotPosition(trackSlot, gridSlot);
+    Location = {at.x, grid.baseY, at.z};
+    Rotation = {0, grid.yaw, 0};
+    Reset();
+    Show();
+    Spin = 0;
+    Power = power;
+    InRace = true;
 }

@@ -96,6 +96,9 @@ public:
     void Hide();  // bodies disabled, meshes and car shadow hidden
     void EnableBodies();
     void DisableBodies();
+    // Puts the car at rest on grid slot gridSlot (0-based) of track slot 1..7, facing
+    // the grid's way, shown and in the race with spin 0 and the given power.
+    void StartOnGrid(int trackSlot, int gridSlot, float power);
     // Makes this car's contact pairs with the track in slot 1..7: chassis with the
     // table, chassis with the track body (feedback on), and each wheel with the table
     // with split friction (70, 0, lateralFriction, 0) and the given friction.

@@ -113,17 +113,7 @@ void AiRace::PairCarsWithTrack() {
                                kFirstLoadWheelFriction);
 }
 
-void AiRace::PlaceOnGrid(TCar& car, int gridSlot) {
-    const track_tables::GridEntry& grid = track_tables::kGrids[track_ - 1];
-    const track_tables::PointXZ at = track_tables::GridSlotPosition(track_, gridSlot);
-    car.Location = {at.x, grid.baseY, at.z};
-    car.Rotation = {0, grid.yaw, 0};
-    car.Reset();
-    car.Show();
-    car.Spin = 0;
-    car.Power = kStartPower;
-    car.InRace = true;
-}
+void AiRace::PlaceOnGrid(TCar& car, int gridSlot) { car.StartOnGrid(track_, gridSlot, kStartPower); }
 
 void AiRace::Step() {
     const std::span<const track_tables::PointXZ> spawnPoints = track_tables::kSpawnPoints[track_ - 1];
