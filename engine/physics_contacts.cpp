@@ -1,7 +1,6 @@
 // Body pairs and the contacts they make: only paired bodies touch, each pair with its own surface.
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/math3d.h"
 #include "engine/physics_world.h"
@@ -9,22 +8,52 @@
 namespace engine {
 namespace {
 
-constexpr int kMaxContacts = 8;          // per two touching geoms
-constexpr double kFrictionUnit = 0.01;   // friction values are hundredths of a coefficient
+constexpr int kMaxContacts = 4;  // per two touching geoms
+// A pair with split friction (a tyre on the table) counts its friction in hundredths
+// of a Coulomb coefficient, shared out by the two percentages; across its tread a
+// tyre grips this many times its share, so a car corners on rails.
+constexpr double kFrictionUnit = 0.01;
 constexpr double kPercent = 0.01;
+constexpr double kSidewaysGrip = 3.0;
+// Other pairs (bodies on walls, on the table and on each other) count it in
+// thousandths: they are slick, so a car that meets a wall slides along it.
+constexpr double kPlainFrictionUnit = 0.001;
+// Contacts between two cars are a soft spring (force per unit of overlap, and per
+// unit of closing speed).
+constexpr double kCarSpring = 400;
+constexpr double kCarDamper = 40;
+// A contact normal flatter than this (its height part) is a wall.
+constexpr double kSteepest = 0.7;
 constexpr double kContactErp = 0.4;
 constexpr double kContactCfm = 1e-4;
 constexpr double kBounceVelocity = 0.5;  // slower impacts do not bounce
-
-double Knob(const char* name, double fallback) {
-    const char* v = std::getenv(name);
-    return v ? std::atof(v) : fallback;
-}
 
 EngineHandle HandleOf(dGeomID geom) { return EngineHandle(reinterpret_cast<intptr_t>(dGeomGetData(geom))); }
 
 void Forget(std::vector<EngineHandle>& list, EngineHandle handle) {
     list.erase(std::remove(list.begin(), list.end(), handle), list.end());
+}
+
+// Turns a contact's normal level (it loses its height part), so the push acts only
+// across the table. False when nothing is left of it.
+bool PushSideways(dContactGeom* contact) {
+    dReal* n = contact->normal;
+    const dReal flat = std::sqrt(n[0] * n[0] + n[2] * n[2]);
+    if (flat < 0.2) return false;
+    n[0] /= flat;
+    n[1] = 0;
+    n[2] /= flat;
+    contact->depth *= flat;
+    return true;
+}
+
+// Cars meet as soft toys: a contact between two of them is a weak spring, so that
+// two cars pressed together (or into a wall) squeeze past each other in time.
+void SoftenBetweenCars(double step, dSurfaceParameters* surface) {
+    const double sum = step * kCarSpring + kCarDamper;
+    surface->soft_erp = step * kCarSpring / sum;
+    surface->soft_cfm = 1.0 / sum;
+    surface->mu = 0;
 }
 
 }  // namespace
@@ -76,8 +105,7 @@ void PhysicsWorld::Collide(dGeomID geom1, dGeomID geom2) {
     if (!moving1 && !moving2 && !pair->feedback) return;
 
     dContact contacts[kMaxContacts];
-    static const int wanted = int(Knob("PD_CONTACTS", kMaxContacts));
-    const int count = dCollide(geom1, geom2, wanted, &contacts[0].geom, sizeof(dContact));
+    const int count = dCollide(geom1, geom2, kMaxContacts, &contacts[0].geom, sizeof(dContact));
     if (count <= 0) return;
     if (pair->feedback) {
         pair->touched = true;
@@ -87,8 +115,24 @@ void PhysicsWorld::Collide(dGeomID geom1, dGeomID geom2) {
                             float(contacts[0].geom.normal[2])};
     }
     if (!pair->response || (!moving1 && !moving2)) return;
+    const PhysicsBody* record1 = bodies_.Get(body1);
+    const PhysicsBody* record2 = bodies_.Get(body2);
+    const bool cars = record1 && record2 && !record1->wheels.empty() && !record2->wheels.empty();
+    const bool carFirst = record1 && !record1->wheels.empty() && moving1;
+    const bool carSecond = record2 && !record2->wheels.empty() && moving2;
     for (int i = 0; i < count; ++i) {
+        // A car (a body on wheels) is pushed by another car or by a wall only across
+        // the table and at the height of its centre of mass: a knock shoves and
+        // turns it, but never climbs it onto the other, lifts it or rolls it over.
+        if (cars && !PushSideways(&contacts[i].geom)) continue;
+        if (cars) {
+            contacts[i].geom.pos[1] = 0.5 * (dBodyGetPosition(ode1)[1] + dBodyGetPosition(ode2)[1]);
+        } else if ((carFirst || carSecond) && std::fabs(contacts[i].geom.normal[1]) < kSteepest &&
+                   PushSideways(&contacts[i].geom)) {
+            contacts[i].geom.pos[1] = dBodyGetPosition(carFirst ? ode1 : ode2)[1];
+        }
         FillSurface(*pair, body1, body2, &contacts[i]);
+        if (cars) SoftenBetweenCars(step_, &contacts[i].surface);
         dJointID joint = dJointCreateContact(world_, contacts_, &contacts[i]);
         dJointAttach(joint, ode1, ode2);
     }
@@ -97,8 +141,7 @@ void PhysicsWorld::Collide(dGeomID geom1, dGeomID geom2) {
 void PhysicsWorld::FillSurface(const BodyPair& pair, EngineHandle body1, EngineHandle body2, dContact* contact) {
     dSurfaceParameters& surface = contact->surface;
     surface.mode = dContactApprox1 | dContactSoftERP | dContactSoftCFM;
-    static const double wallUnit = Knob("PD_WALLMU", kFrictionUnit);
-    surface.mu = std::max(0.0, pair.friction * (pair.split ? kFrictionUnit : wallUnit));
+    surface.mu = std::max(0.0, pair.friction * (pair.split ? kFrictionUnit : kPlainFrictionUnit));
     surface.soft_erp = kContactErp;
     surface.soft_cfm = kContactCfm;
     if (pair.restitution > 0) {
@@ -123,9 +166,8 @@ void PhysicsWorld::FillSurface(const BodyPair& pair, EngineHandle body1, EngineH
     for (int i = 0; i < 3; ++i) contact->fdir1[i] = rolling[i] / length;
     surface.mode |= dContactMu2 | dContactFDir1;
     const double base = surface.mu;
-    static const double rollK = Knob("PD_ROLL", kPercent), latK = Knob("PD_LAT", kPercent);
-    surface.mu = std::max(0.0, base * pair.mu * rollK);
-    surface.mu2 = std::max(0.0, base * pair.mu2 * latK);
+    surface.mu = std::max(0.0, base * pair.mu * kPercent);
+    surface.mu2 = std::max(0.0, base * pair.mu2 * kPercent * kSidewaysGrip);
     if (pair.slip1 > 0) {
         surface.mode |= dContactSlip1;
         surface.slip1 = pair.slip1;

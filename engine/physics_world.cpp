@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
 
 #include "engine/engine_log.h"
 #include "engine/math3d.h"
@@ -15,6 +14,8 @@ namespace {
 
 // Damping keeps are given per 1/75 s of simulated time.
 constexpr double kDampingPeriod = 1.0 / 75.0;
+// How far below its lowest sphere a sphere group's weight sits.
+constexpr float kWeightBelow = 0.3f;
 
 std::unique_ptr<PhysicsWorld>& CurrentWorld() {
     static std::unique_ptr<PhysicsWorld> world;
@@ -160,14 +161,7 @@ void PhysicsWorld::StepOnce() {
     bodies_.ForEach([this](EngineHandle, PhysicsBody& body) { PrepareBody(body); });
     wheels_.ForEach([this](EngineHandle, Wheel& wheel) { PrepareWheel(wheel); });
     dSpaceCollide(space_, this, &PhysicsWorld::NearCallback);
-    static const int iterations = std::getenv("PD_QUICK") ? std::atoi(std::getenv("PD_QUICK")) : 0;
-    if (iterations > 0) {
-        dWorldSetQuickStepNumIterations(world_, iterations);
-        dRandSetSeed(0);
-        dWorldQuickStep(world_, step_);
-    } else {
-        dWorldStep(world_, step_);
-    }
+    dWorldStep(world_, step_);
     dJointGroupEmpty(contacts_);
 }
 
@@ -220,14 +214,14 @@ EngineHandle PhysicsWorld::CreateSphereBody(const std::vector<CollisionSphere>& 
         dMassAdd(&total, &part);
     }
     // A group of several spheres is a toy weighted at its underside: its centre of
-    // mass lies under the spheres' own centre, at the height of their lowest point,
-    // so a car leans little in a bend and rights itself. Its inertia stays the
-    // spheres' own about their centre.
+    // mass lies under the spheres' own centre, a little below their lowest point,
+    // so a car leans little in a bend and does not trip over its wheels. Its
+    // inertia stays the spheres' own about their centre.
     record.centreOfMass = ToVec3(total.c);
     if (spheres.size() > 1) {
         float lowest = spheres.front().centre.y - spheres.front().radius;
         for (const CollisionSphere& s : spheres) lowest = std::min(lowest, s.centre.y - s.radius);
-        record.centreOfMass.y = lowest;
+        record.centreOfMass.y = lowest - kWeightBelow;
     }
     dMassTranslate(&total, -total.c[0], -total.c[1], -total.c[2]);
     record.body = dBodyCreate(world_);

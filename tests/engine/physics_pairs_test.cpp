@@ -156,3 +156,54 @@ TEST_F(PhysicsPairsTest, APairIsOneForTwoBodiesAndEndsWithEither) {
     iBodyBodyDestroy(again);
     EXPECT_NE(iBodyBodyCreate(a, c), 0);
 }
+
+// A wall hit head-on by a ball at a car's top speed and more (53 units a second,
+// 0.7 a step against a radius of 0.5): the wall sends it back out in front, it
+// never ends inside or behind.
+TEST_F(PhysicsPairsTest, AFastBallDoesNotTunnelIntoAWall) {
+    WriteBoxPly("data/wall.ply", {5, -5, -5}, {7, 5, 5});
+    const EngineHandle wall = iBodyCreate("data\\Wall.ply");
+    const EngineHandle ball = iBodySphereCreate(0.5f, 1);
+    ASSERT_NE(wall, 0);
+    ASSERT_NE(ball, 0);
+    iBodyBodyCreate(ball, wall);
+    float furthest = 0;
+    for (int frame = 0; frame < 30; ++frame) {
+        if (frame < 2) iBodyAccelerationApply(ball, {2000, 0, 0});
+        Frame(kStep);
+        furthest = std::fmax(furthest, iBodyLocation(ball).x);
+    }
+    EXPECT_GT(furthest, 4.5f) << "it reached the wall";
+    EXPECT_LT(furthest, 5.0f) << "its centre went into the wall";
+    EXPECT_LT(iBodyLocation(ball).x, 4.6f) << "it is sent back out in front";
+}
+
+// Two cars that drive into each other push only across the table: neither climbs
+// onto the other or leaves the ground, and each stays on its wheels.
+TEST_F(PhysicsPairsTest, CarsThatMeetPushEachOtherOnlySideways) {
+    const EngineHandle slab = CreateSlab(200);
+    const Car left = CreateCar(slab, {-6, 0.9f, 0.4f}, 0);
+    const Car right = CreateCar(slab, {6, 0.9f, -0.4f}, 180);
+    const EngineHandle pair = iBodyBodyCreate(left.chassis, right.chassis);
+    iBodyBodyFeedbackEnable(pair, -1, -1, -1);
+    bool met = false;
+    float highest = -100, lowestUp = 1;
+    for (int frame = 0; frame < 300; ++frame) {
+        for (const Car* car : {&left, &right}) {
+            ApplyCarGravity(*car);
+            for (int w = 2; w < 4; ++w) {
+                iWheelSpinSet(car->wheels[w], 3000);
+                iWheelPowerSet(car->wheels[w], 1600);
+            }
+        }
+        Frame(kStep);
+        met = met || iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0) != 0;
+        for (const Car* car : {&left, &right}) {
+            highest = std::fmax(highest, iBodyLocation(car->chassis).y);
+            lowestUp = std::fmin(lowestUp, iVectorRotate({0, 1, 0}, iBodyOrientation(car->chassis)).y);
+        }
+    }
+    EXPECT_TRUE(met);
+    EXPECT_LT(highest, 1.0f) << "a car was lifted";
+    EXPECT_GT(lowestUp, 0.9f) << "a car was tipped";
+}
