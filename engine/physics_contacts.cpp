@@ -8,9 +8,33 @@
 namespace engine {
 namespace {
 
-constexpr int kMaxContacts = 8;          // per two touching geoms
-constexpr double kFrictionUnit = 0.01;   // friction values are hundredths of a coefficient
+constexpr int kMaxContacts = 4;  // per two touching geoms
+// A pair with split friction (a tyre on the table) counts its friction in hundredths
+// of a Coulomb coefficient, shared out by the two percentages; across its tread a
+// tyre grips this many times its share, so a car corners on rails.
+constexpr double kFrictionUnit = 0.01;
 constexpr double kPercent = 0.01;
+constexpr double kSidewaysGrip = 4.0;
+// A tyre whose tread slips along the road (a wheel spinning on the spot, or skidding)
+// loses grip across it: its sideways grip is divided by 1 + (slip / this)^2, slip in
+// units a second. A car whose front wheels spin against a barrier thus slides its
+// nose along the barrier and gets away, instead of standing there for good. A rear
+// tyre loses it only while it spins faster than the car goes, so braking never turns
+// a car round.
+constexpr double kGripLossSlip = 5.0;
+// Other pairs (bodies on walls, on the table and on each other) count it in
+// thousandths: they are slick, so a car that meets a wall slides along it.
+constexpr double kPlainFrictionUnit = 0.001;
+// A car knocked into a barrier bounces off it with this share of its speed across
+// the barrier, so that it does not stay pressed nose-first against it.
+constexpr double kWallBounce = 0.8;
+constexpr double kWallBounceVelocity = 2.0;  // slower knocks do not bounce
+// Contacts between two cars are a stiff spring (force per unit of overlap, and per
+// unit of closing speed), without friction: cars shove each other apart, never lock.
+constexpr double kCarSpring = 10000;
+constexpr double kCarDamper = 200;
+// A contact normal flatter than this (its height part) is a wall.
+constexpr double kSteepest = 0.7;
 constexpr double kContactErp = 0.4;
 constexpr double kContactCfm = 1e-4;
 constexpr double kBounceVelocity = 0.5;  // slower impacts do not bounce
@@ -19,6 +43,28 @@ EngineHandle HandleOf(dGeomID geom) { return EngineHandle(reinterpret_cast<intpt
 
 void Forget(std::vector<EngineHandle>& list, EngineHandle handle) {
     list.erase(std::remove(list.begin(), list.end(), handle), list.end());
+}
+
+// Turns a contact's normal level (it loses its height part), so the push acts only
+// across the table. False when nothing is left of it.
+bool PushSideways(dContactGeom* contact) {
+    dReal* n = contact->normal;
+    const dReal flat = std::sqrt(n[0] * n[0] + n[2] * n[2]);
+    if (flat < 0.2) return false;
+    n[0] /= flat;
+    n[1] = 0;
+    n[2] /= flat;
+    contact->depth *= flat;
+    return true;
+}
+
+// Cars meet as toys on springs: a contact between two of them pushes them apart
+// without holding them (see kCarSpring).
+void SoftenBetweenCars(double step, dSurfaceParameters* surface) {
+    const double sum = step * kCarSpring + kCarDamper;
+    surface->soft_erp = step * kCarSpring / sum;
+    surface->soft_cfm = 1.0 / sum;
+    surface->mu = 0;
 }
 
 }  // namespace
@@ -80,8 +126,31 @@ void PhysicsWorld::Collide(dGeomID geom1, dGeomID geom2) {
                             float(contacts[0].geom.normal[2])};
     }
     if (!pair->response || (!moving1 && !moving2)) return;
+    const PhysicsBody* record1 = bodies_.Get(body1);
+    const PhysicsBody* record2 = bodies_.Get(body2);
+    const bool cars = record1 && record2 && !record1->wheels.empty() && !record2->wheels.empty();
+    const bool carFirst = record1 && !record1->wheels.empty() && moving1;
+    const bool carSecond = record2 && !record2->wheels.empty() && moving2;
     for (int i = 0; i < count; ++i) {
+        // A car (a body on wheels) is pushed by another car or by a wall only across
+        // the table and at the height of its centre of mass: a knock shoves and
+        // turns it, but never climbs it onto the other, lifts it or rolls it over.
+        if (cars && !PushSideways(&contacts[i].geom)) continue;
+        bool wall = false;
+        if (cars) {
+            contacts[i].geom.pos[1] = 0.5 * (dBodyGetPosition(ode1)[1] + dBodyGetPosition(ode2)[1]);
+        } else if ((carFirst || carSecond) && std::fabs(contacts[i].geom.normal[1]) < kSteepest &&
+                   PushSideways(&contacts[i].geom)) {
+            contacts[i].geom.pos[1] = dBodyGetPosition(carFirst ? ode1 : ode2)[1];
+            wall = true;
+        }
         FillSurface(*pair, body1, body2, &contacts[i]);
+        if (cars) SoftenBetweenCars(step_, &contacts[i].surface);
+        if (wall) {
+            contacts[i].surface.mode |= dContactBounce;
+            contacts[i].surface.bounce = std::max(kWallBounce, double(std::min(1.0f, pair->restitution)));
+            contacts[i].surface.bounce_vel = kWallBounceVelocity;
+        }
         dJointID joint = dJointCreateContact(world_, contacts_, &contacts[i]);
         dJointAttach(joint, ode1, ode2);
     }
@@ -90,7 +159,7 @@ void PhysicsWorld::Collide(dGeomID geom1, dGeomID geom2) {
 void PhysicsWorld::FillSurface(const BodyPair& pair, EngineHandle body1, EngineHandle body2, dContact* contact) {
     dSurfaceParameters& surface = contact->surface;
     surface.mode = dContactApprox1 | dContactSoftERP | dContactSoftCFM;
-    surface.mu = std::max(0.0, pair.friction * kFrictionUnit);
+    surface.mu = std::max(0.0, pair.friction * (pair.split ? kFrictionUnit : kPlainFrictionUnit));
     surface.soft_erp = kContactErp;
     surface.soft_cfm = kContactCfm;
     if (pair.restitution > 0) {
@@ -116,7 +185,7 @@ void PhysicsWorld::FillSurface(const BodyPair& pair, EngineHandle body1, EngineH
     surface.mode |= dContactMu2 | dContactFDir1;
     const double base = surface.mu;
     surface.mu = std::max(0.0, base * pair.mu * kPercent);
-    surface.mu2 = std::max(0.0, base * pair.mu2 * kPercent);
+    surface.mu2 = std::max(0.0, base * pair.mu2 * kPercent * kSidewaysGrip) * GripLeft(*wheel, *contact);
     if (pair.slip1 > 0) {
         surface.mode |= dContactSlip1;
         surface.slip1 = pair.slip1;
@@ -125,6 +194,22 @@ void PhysicsWorld::FillSurface(const BodyPair& pair, EngineHandle body1, EngineH
         surface.mode |= dContactSlip2;
         surface.slip2 = pair.slip2;
     }
+}
+
+double PhysicsWorld::GripLeft(const Wheel& wheel, const dContact& contact) const {
+    const PhysicsBody* record = bodies_.Get(wheel.wheelBody);
+    if (!record || !record->body) return 1;
+    const dReal* rolling = contact.fdir1;
+    dVector3 tread;
+    dBodyGetPointVel(record->body, contact.geom.pos[0], contact.geom.pos[1], contact.geom.pos[2], tread);
+    const dReal* hub = dBodyGetLinearVel(record->body);
+    const double slip = dCalcVectorDot3(tread, rolling);      // the tread against the road
+    const double ground = dCalcVectorDot3(hub, rolling);      // the wheel over the road
+    const bool spinning = std::fabs(ground - slip) > std::fabs(ground);
+    const bool front = wheel.position.x > 0;
+    if (!front && !spinning) return 1;
+    const double ratio = slip / kGripLossSlip;
+    return 1 / (1 + ratio * ratio);
 }
 
 }  // namespace engine

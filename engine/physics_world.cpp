@@ -14,6 +14,8 @@ namespace {
 
 // Damping keeps are given per 1/75 s of simulated time.
 constexpr double kDampingPeriod = 1.0 / 75.0;
+// How far below its lowest sphere a sphere group's weight sits.
+constexpr float kWeightBelow = 0.3f;
 
 std::unique_ptr<PhysicsWorld>& CurrentWorld() {
     static std::unique_ptr<PhysicsWorld> world;
@@ -212,14 +214,14 @@ EngineHandle PhysicsWorld::CreateSphereBody(const std::vector<CollisionSphere>& 
         dMassAdd(&total, &part);
     }
     // A group of several spheres is a toy weighted at its underside: its centre of
-    // mass lies under the spheres' own centre, at the height of their lowest point,
-    // so a car leans little in a bend and rights itself. Its inertia stays the
-    // spheres' own about their centre.
+    // mass lies under the spheres' own centre, a little below their lowest point,
+    // so a car leans little in a bend and does not trip over its wheels. Its
+    // inertia stays the spheres' own about their centre.
     record.centreOfMass = ToVec3(total.c);
     if (spheres.size() > 1) {
         float lowest = spheres.front().centre.y - spheres.front().radius;
         for (const CollisionSphere& s : spheres) lowest = std::min(lowest, s.centre.y - s.radius);
-        record.centreOfMass.y = lowest;
+        record.centreOfMass.y = lowest - kWeightBelow;
     }
     dMassTranslate(&total, -total.c[0], -total.c[1], -total.c[2]);
     record.body = dBodyCreate(world_);

@@ -75,6 +75,8 @@ private:
     static void NearCallback(void* data, dGeomID geom1, dGeomID geom2);
     void Collide(dGeomID geom1, dGeomID geom2);
     void FillSurface(const BodyPair& pair, EngineHandle body1, EngineHandle body2, dContact* contact);
+    // The share of a tyre's sideways grip left at this contact, 0..1 (see kGripLossSlip).
+    double GripLeft(const Wheel& wheel, const dContact& contact) const;
     void PrepareBody(PhysicsBody& body);
     void PrepareWheel(Wheel& wheel);
     void PlaceOnly(PhysicsBody& body, const Vec3& origin, const Quaternion& orientation);

@@ -156,3 +156,116 @@ TEST_F(PhysicsPairsTest, APairIsOneForTwoBodiesAndEndsWithEither) {
     iBodyBodyDestroy(again);
     EXPECT_NE(iBodyBodyCreate(a, c), 0);
 }
+
+// A wall hit head-on by a ball at a car's top speed and more (53 units a second,
+// 0.7 a step against a radius of 0.5): the wall sends it back out in front, it
+// never ends inside or behind.
+TEST_F(PhysicsPairsTest, AFastBallDoesNotTunnelIntoAWall) {
+    WriteBoxPly("data/wall.ply", {5, -5, -5}, {7, 5, 5});
+    const EngineHandle wall = iBodyCreate("data\\Wall.ply");
+    const EngineHandle ball = iBodySphereCreate(0.5f, 1);
+    ASSERT_NE(wall, 0);
+    ASSERT_NE(ball, 0);
+    iBodyBodyCreate(ball, wall);
+    float furthest = 0;
+    for (int frame = 0; frame < 30; ++frame) {
+        if (frame < 2) iBodyAccelerationApply(ball, {2000, 0, 0});
+        Frame(kStep);
+        furthest = std::fmax(furthest, iBodyLocation(ball).x);
+    }
+    EXPECT_GT(furthest, 4.5f) << "it reached the wall";
+    EXPECT_LT(furthest, 5.0f) << "its centre went into the wall";
+    EXPECT_LT(iBodyLocation(ball).x, 4.6f) << "it is sent back out in front";
+}
+
+// Two cars that drive into each other push only across the table: neither climbs
+// onto the other or leaves the ground, and each stays on its wheels.
+TEST_F(PhysicsPairsTest, CarsThatMeetPushEachOtherOnlySideways) {
+    const EngineHandle slab = CreateSlab(200);
+    const Car left = CreateCar(slab, {-6, 0.9f, 0.4f}, 0);
+    const Car right = CreateCar(slab, {6, 0.9f, -0.4f}, 180);
+    const EngineHandle pair = iBodyBodyCreate(left.chassis, right.chassis);
+    iBodyBodyFeedbackEnable(pair, -1, -1, -1);
+    bool met = false;
+    float highest = -100, lowestUp = 1;
+    for (int frame = 0; frame < 300; ++frame) {
+        for (const Car* car : {&left, &right}) {
+            ApplyCarGravity(*car);
+            for (int w = 2; w < 4; ++w) {
+                iWheelSpinSet(car->wheels[w], 3000);
+                iWheelPowerSet(car->wheels[w], 1600);
+            }
+        }
+        Frame(kStep);
+        met = met || iBodyBodyFeedback(pair, -1, -1, 0, 0, 0, 0, 0, 0) != 0;
+        for (const Car* car : {&left, &right}) {
+            highest = std::fmax(highest, iBodyLocation(car->chassis).y);
+            lowestUp = std::fmin(lowestUp, iVectorRotate({0, 1, 0}, iBodyOrientation(car->chassis)).y);
+        }
+    }
+    EXPECT_TRUE(met);
+    EXPECT_LT(highest, 1.0f) << "a car was lifted";
+    EXPECT_GT(lowestUp, 0.9f) << "a car was tipped";
+}
+
+// A car driven nose-first into a barrier with its front wheels turned (what a
+// computer driver does after overshooting a bend) slides its nose along the
+// barrier and gets away, instead of standing against it for good.
+TEST_F(PhysicsPairsTest, ACarPressedIntoABarrierWithItsWheelsTurnedGetsAwayAlongIt) {
+    WriteBoxPly("data/barrier.ply", {6, -1, -60}, {8, 3, 60});
+    const EngineHandle barrier = iBodyCreate("data\\barrier.ply");
+    const EngineHandle slab = CreateSlab(200);
+    const Car car = CreateCar(slab, {4.2f, 0.9f, 0}, 0);  // its nose at the barrier
+    iBodyBodyCreate(car.chassis, barrier);
+    float nearest = 100;
+    for (int frame = 0; frame < 600; ++frame) {
+        ApplyCarGravity(car);
+        for (int w = 0; w < 4; ++w) {
+            const bool front = w >= 2;
+            iWheelSpinSet(car.wheels[w], front ? 2000 : 0);
+            iWheelPowerSet(car.wheels[w], front ? 1600 : 0);
+            iWheelSteeringAngleSet(car.wheels[w], front ? -30 : 0);
+        }
+        Frame(kStep);
+        nearest = std::fmin(nearest, 6 - iBodyLocation(car.chassis).x);
+    }
+    EXPECT_LT(nearest, 2.5f) << "it reached the barrier";
+    const Vec3 at = iBodyLocation(car.chassis);
+    EXPECT_LT(at.x, 6.0f) << "it stayed in front of the barrier";
+    EXPECT_LT(at.z, -5.0f) << "it got away along the barrier";
+}
+
+// A car rolling into a barrier bounces back off it; one that creeps into it only stops.
+TEST_F(PhysicsPairsTest, ACarKnockedIntoABarrierBouncesOff) {
+    WriteBoxPly("data/barrier.ply", {6, -1, -60}, {8, 3, 60});
+    const EngineHandle barrier = iBodyCreate("data\\barrier.ply");
+    const EngineHandle slab = CreateSlab(200);
+    for (const float spin : {2500.0f, 200.0f}) {
+        const bool fast = spin > 1000;
+        const Car car = CreateCar(slab, {fast ? -30.0f : 0.0f, 0.9f, 0}, 0);
+        iBodyBodyCreate(car.chassis, barrier);
+        float backwards = 0, fastest = 0;
+        for (int frame = 0; frame < 1200; ++frame) {
+            // Driven up to the last few units before the barrier, then left to roll.
+            const bool driven = !fast || iBodyLocation(car.chassis).x < 0;
+            ApplyCarGravity(car);
+            for (int w = 2; w < 4; ++w) {
+                iWheelSpinSet(car.wheels[w], driven ? spin : 0);
+                iWheelPowerSet(car.wheels[w], driven ? 1600 : 0);
+            }
+            Frame(kStep);
+            fastest = std::fmax(fastest, iBodyVelocity(car.chassis).x);
+            backwards = std::fmin(backwards, iBodyVelocity(car.chassis).x);
+        }
+        if (fast) {
+            EXPECT_GT(fastest, 15.0f);
+            EXPECT_LT(backwards, -5.0f) << "it bounced back";
+        } else {
+            EXPECT_LT(iBodyLocation(car.chassis).x, 6.0f);
+            EXPECT_GT(iBodyLocation(car.chassis).x, 3.0f) << "it rolled up to the barrier";
+            EXPECT_GT(backwards, -0.5f) << "a slow touch does not bounce";
+        }
+        iBodyDisable(car.chassis);
+        for (EngineHandle wheel : car.wheelBodies) iBodyDisable(wheel);
+    }
+}

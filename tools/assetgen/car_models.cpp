@@ -20,6 +20,8 @@ namespace {
 constexpr double kFileScale = 10;
 constexpr double kWheelRadius = 0.5;
 constexpr double kWheelWidth = 0.4;
+// Height of the chassis's sphere row above the car's origin (the wheel joints stand at -0.3).
+constexpr double kRowHeight = 0.15;
 
 std::vector<MeshBuilder> CarParts(int model) {
     const int paint = kSwatchCarBlack + model;
@@ -76,15 +78,17 @@ void GenerateCars(GeneratorContext& context) {
     context.out.Write("data/wheel.x", ExportX({Wheel(kFileScale, "wheel")}));
     // The program does not scale the wheel's shadow: world units.
     context.out.Write("data/wheel_shadow.x", ExportX({Wheel(1, "wheel shadow")}));
-    // The chassis: a low row of eight body spheres and a flat roof of four smaller
-    // ones, so a car that lands on its roof lies level (and its driver's overturn
-    // rule sees it), instead of resting tilted on a ridge.
+    // The chassis: a row of eight body spheres and a flat roof of four smaller ones,
+    // so a car that lands on its roof lies level (and its driver's overturn rule sees
+    // it), instead of resting tilted on a ridge. The row's underside stays clear of
+    // the table while the wheels carry the car on their springs; the round nose
+    // glances off a barrier instead of catching on it.
     formats::SphereGroup chassis;
-    for (double x : {-1.15, -0.4, 0.4, 1.15}) {
-        for (double z : {-0.5, 0.5}) chassis.spheres.push_back({float(x), 0.0f, float(z), 0.5f});
+    for (double x : {-1.2, -0.4, 0.4, 1.2}) {
+        for (double z : {-0.5, 0.5}) chassis.spheres.push_back({float(x), float(kRowHeight), float(z), 0.45f});
     }
     for (double x : {-0.5, 0.5}) {
-        for (double z : {-0.4, 0.4}) chassis.spheres.push_back({float(x), 0.45f, float(z), 0.35f});
+        for (double z : {-0.4, 0.4}) chassis.spheres.push_back({float(x), float(kRowHeight + 0.45), float(z), 0.35f});
     }
     context.out.Write("data/Car_.spg", formats::WriteSphereGroup(chassis));
     formats::SphereGroup wheel;

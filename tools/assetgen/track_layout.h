@@ -38,7 +38,7 @@ struct BarrierBlock {
 
 class TrackLayout {
 public:
-    static constexpr double kHalfWidth = 11.0;  // usual half width of the road
+    static constexpr double kHalfWidth = 12.0;  // usual half width of the road
     static constexpr double kKerbWidth = 1.0;   // kerb strip outside each road edge
     static constexpr double kBarrierGap = 1.4;  // road edge to the barrier's inner face
     static constexpr double kBarrierThickness = 1.6;

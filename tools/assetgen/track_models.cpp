@@ -82,8 +82,12 @@ MeshBuilder Kerbs(const TrackLayout& layout) {
     return kerbs;
 }
 
-// One toy block: a box along a..b, thick and high as the barrier.
-void AddBlock(MeshBuilder& mesh, const BarrierBlock& block, int swatch, double shrink) {
+// One toy block: a box along a..b, thick and high as the barrier. An end that
+// joins the next block of the same wall gets no face when `joinedA`/`joinedB` is
+// set: a car sliding along the wall then meets one smooth face, instead of the
+// end face of the next block standing just inside the wall, where it would catch.
+void AddBlock(MeshBuilder& mesh, const BarrierBlock& block, int swatch, double shrink, bool joinedA = false,
+              bool joinedB = false, double height = TrackLayout::kBarrierHeight) {
     const P2 d{block.b.x - block.a.x, block.b.z - block.a.z};
     const double length = std::hypot(d.x, d.z);
     if (length < 1e-6) return;
@@ -91,7 +95,7 @@ void AddBlock(MeshBuilder& mesh, const BarrierBlock& block, int swatch, double s
     const P2 across{-along.z, along.x};
     const double inset = block.inset ? 0.05 : 0;
     const double half = TrackLayout::kBarrierThickness / 2 - inset;
-    const double h = TrackLayout::kBarrierHeight - inset;
+    const double h = height - inset;
     const P2 a{block.a.x + along.x * shrink, block.a.z + along.z * shrink};
     const P2 b{block.b.x - along.x * shrink, block.b.z - along.z * shrink};
     auto corner = [&](P2 p, double s) { return P2{p.x + across.x * half * s, p.z + across.z * half * s}; };
@@ -99,8 +103,8 @@ void AddBlock(MeshBuilder& mesh, const BarrierBlock& block, int swatch, double s
     const V3 outAcross{across.x, 0, across.z}, outAlong{along.x, 0, along.z};
     mesh.AddFlatQuad(At(a0, 0), At(b0, 0), At(b0, h), At(a0, h), outAcross * -1, swatch);
     mesh.AddFlatQuad(At(a1, 0), At(b1, 0), At(b1, h), At(a1, h), outAcross, swatch);
-    mesh.AddFlatQuad(At(a0, 0), At(a1, 0), At(a1, h), At(a0, h), outAlong * -1, swatch);
-    mesh.AddFlatQuad(At(b0, 0), At(b1, 0), At(b1, h), At(b0, h), outAlong, swatch);
+    if (!joinedA) mesh.AddFlatQuad(At(a0, 0), At(a1, 0), At(a1, h), At(a0, h), outAlong * -1, swatch);
+    if (!joinedB) mesh.AddFlatQuad(At(b0, 0), At(b1, 0), At(b1, h), At(b0, h), outAlong, swatch);
     mesh.AddFlatQuad(At(a0, h), At(b0, h), At(b1, h), At(a1, h), {0, 1, 0}, swatch);
 }
 
@@ -110,6 +114,26 @@ MeshBuilder Barriers(const TrackLayout& layout, double shrink, const char* name)
     int index = 0;
     for (const BarrierBlock& block : layout.Blocks()) AddBlock(barriers, block, colours[index++ % 4], shrink);
     return barriers;
+}
+
+// The barriers' collision mesh: the blocks without the faces where two blocks of a
+// wall meet, and higher than they look, so that a car thrown up against a wall
+// falls back on the road instead of coming to rest on the blocks' tops.
+MeshBuilder BarrierWalls(const TrackLayout& layout) {
+    constexpr double kWallHeight = 8;
+    MeshBuilder walls("collision");
+    const std::vector<BarrierBlock>& blocks = layout.Blocks();
+    const auto same = [](P2 p, P2 q) { return std::hypot(p.x - q.x, p.z - q.z) < 1e-6; };
+    for (const BarrierBlock& block : blocks) {
+        bool joinedA = false, joinedB = false;
+        for (const BarrierBlock& other : blocks) {
+            if (&other == &block || other.inset != block.inset) continue;
+            joinedA = joinedA || same(other.b, block.a);
+            joinedB = joinedB || same(other.a, block.b);
+        }
+        AddBlock(walls, block, kSwatchBlockRed, 0, joinedA, joinedB, kWallHeight);
+    }
+    return walls;
 }
 
 // The start and finish line across the road at gate 0.
@@ -195,7 +219,7 @@ void GenerateTracks(GeneratorContext& context) {
                                           StartLine(layout), Decoration(layout)};
         Scale(parts, lift);
         context.out.Write("data/Trassa" + n + ".x", ExportX(parts));
-        context.out.Write("data/Trassa" + n + "_5.00.ply", ExportPly({Barriers(layout, 0, "collision")}));
+        context.out.Write("data/Trassa" + n + "_5.00.ply", ExportPly({BarrierWalls(layout)}));
         std::vector<MeshBuilder> shadow = {Barriers(layout, 0, "shadow")};
         Scale(shadow, 0);
         context.out.Write("data/Trassa" + n + "_shadow.x", ExportX(shadow));

@@ -21,7 +21,7 @@ constexpr double kSteeringLimit = 30;
 constexpr double kFullLockSpeed = 18;      // above this the steering is limited in proportion
 constexpr double kLeastLock = 10;
 constexpr double kSteeringSlack = 2;       // no key while the steering is this close to the aim
-constexpr double kDeceleration = 14;       // world units per second squared the brakes give, with margin
+constexpr double kDeceleration = 25;       // world units per second squared the brakes give, with margin
 constexpr double kTopSpeed = 1000;         // no limit on a straight
 constexpr double kBrakeMargin = 4;         // brake above the allowed speed by this; lift below it
 constexpr double kBoostBearing = 8;        // boost only while heading this straight
@@ -42,10 +42,10 @@ double Bearing(double dx, double dz) { return static_cast<double>(OrientationAng
 // The speed a corner of `turn` degrees can be taken at.
 double CornerSpeed(double turn) {
     if (turn < 15) return kTopSpeed;
-    if (turn < 35) return 40;
-    if (turn < 60) return 30;
-    if (turn < 100) return 20;
-    return 13;
+    if (turn < 35) return 60;
+    if (turn < 60) return 45;
+    if (turn < 100) return 30;
+    return 19.5;
 }
 
 // a - b folded into -180..180 degrees.

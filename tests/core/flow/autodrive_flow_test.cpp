@@ -80,9 +80,10 @@ TEST_P(AutodriveFlow, WinsLevelOneOnEasyAndGoesOnToLevelTwo) {
     EXPECT_GT(events[next].frame, events[complete].frame);
     EXPECT_EQ(Find(events, "game over"), -1) << run.report;
 
-    // The win's 200 points and the time bonus; the run ends inside level 2.
+    // The win's 200 points and the time bonus; the run ends inside level 2, or later
+    // when the driver also wins level 2 within the frames left.
     EXPECT_GT(run.Number("score"), 200);
-    EXPECT_EQ(run.Number("level"), 2);
+    EXPECT_GE(run.Number("level"), 2);
     EXPECT_GE(run.Number("lives"), 5);
 }
 
