@@ -27,6 +27,7 @@ struct ParticleSystem {
     int renderMode = 0;
     bool visible = false;
     std::vector<Particle> particles;
+    int emitters = 0;  // the emitters feeding it, counted each simulated frame
 };
 
 // An emitter keeps its system full: together the emitters of a system spawn

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
 
 #include "engine/math3d.h"
 
@@ -17,17 +16,24 @@ bool Finite(const Vec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && 
 EffectsWorld::EffectsWorld(uint32_t generation)
     : particleSystems(generation), particleEmitters(generation), trails(generation), trailEmitters(generation) {}
 
-void EffectsWorld::Simulate(float frameSeconds) {
+void EffectsWorld::Simulate(float frameSeconds, bool drawn) {
     const float seconds = std::isfinite(frameSeconds) ? std::clamp(frameSeconds, 0.0f, kLongestFrame) : 0.0f;
-    SimulateParticles(seconds);
+    if (!drawn) {
+        waitingSeconds_ = std::min(waitingSeconds_ + seconds, kLongestWait);
+    } else if (waitingSeconds_ > 0) {
+        const float waited = waitingSeconds_ + seconds;
+        SimulateParticles(waited, std::min(waited, kLongestFrame));
+        waitingSeconds_ = 0;
+    } else {
+        SimulateParticles(seconds, seconds);
+    }
     SimulateTrails(seconds);
     ++frame_;
 }
 
-void EffectsWorld::SimulateParticles(float seconds) {
-    std::unordered_map<EngineHandle, int> emitterCounts;
-    particleEmitters.ForEach([&](EngineHandle, ParticleEmitter& emitter) { ++emitterCounts[emitter.system]; });
+void EffectsWorld::SimulateParticles(float seconds, float spawnSeconds) {
     particleSystems.ForEach([&](EngineHandle, ParticleSystem& system) {
+        system.emitters = 0;
         const float keep = std::exp(-system.airResistance * seconds);
         auto& particles = system.particles;
         for (Particle& p : particles) {
@@ -41,17 +47,20 @@ void EffectsWorld::SimulateParticles(float seconds) {
                         particles.end());
     });
     particleEmitters.ForEach([&](EngineHandle, ParticleEmitter& emitter) {
+        if (ParticleSystem* system = particleSystems.Get(emitter.system)) ++system->emitters;
+    });
+    particleEmitters.ForEach([&](EngineHandle, ParticleEmitter& emitter) {
         ParticleSystem* system = particleSystems.Get(emitter.system);
-        if (!system || !system->visible || system->lifeTime <= 0 || seconds <= 0) {
+        if (!system || !system->visible || system->lifeTime <= 0 || spawnSeconds <= 0) {
             emitter.owed = 0;
             return;
         }
-        const float rate = float(system->maxParticles) / system->lifeTime / float(emitterCounts[emitter.system]);
-        emitter.owed += rate * seconds;
+        const float rate = float(system->maxParticles) / system->lifeTime / float(system->emitters);
+        emitter.owed += rate * spawnSeconds;
         const int due = int(emitter.owed);
         emitter.owed -= float(due);
         // Spread over the frame, so a steady stream does not come out in bursts.
-        for (int i = 0; i < due; ++i) Spawn(*system, emitter, seconds * (float(i) + 0.5f) / float(due));
+        for (int i = 0; i < due; ++i) Spawn(*system, emitter, spawnSeconds * (float(i) + 0.5f) / float(due));
     });
 }
 

@@ -3,6 +3,11 @@
 // The engine's frame calls Simulate after the run phase with the frame's duration:
 // particles age, move and are born there; trail points age and expire. Emitting
 // a trail point happens at once, from the run phase (Emit).
+//
+// Particles only show in a drawn picture, so frames that draw nothing (the
+// runner's --no-draw) leave them waiting: the next drawn frame ages them by all
+// the time since and lets the emitters fill the systems as after a stall, over at
+// most kLongestFrame.
 #pragma once
 
 #include <cstdint>
@@ -18,10 +23,14 @@ class EffectsWorld {
 public:
     // A frame longer than this (a stall) is simulated as this long.
     static constexpr float kLongestFrame = 0.25f;
+    // Waiting particles age by at most this much: by then any particle of the
+    // game's (they live well under a second) has died.
+    static constexpr float kLongestWait = 60.0f;
 
     explicit EffectsWorld(uint32_t generation);
 
-    void Simulate(float frameSeconds);
+    // drawn: this frame's picture will be drawn.
+    void Simulate(float frameSeconds, bool drawn = true);
     // Lays a trail point at the emitter when the rate allows (the first point of a
     // segment always), at most one per frame; keeps the ribbon's head at the emitter.
     void Emit(EngineHandle emitter, float rate, float alpha);
@@ -39,13 +48,15 @@ public:
     HandlePool<TrailEmitter> trailEmitters;
 
 private:
-    void SimulateParticles(float seconds);
+    // Ages and moves the particles by seconds; the emitters spawn over the last spawnSeconds of it.
+    void SimulateParticles(float seconds, float spawnSeconds);
     void SimulateTrails(float seconds);
     void Spawn(ParticleSystem& system, const ParticleEmitter& emitter, float age);
     Vec3 RandomDirection(const Vec3& direction1, const Vec3& direction2);
     float Uniform(float low, float high);
 
     uint64_t frame_ = 1;
+    float waitingSeconds_ = 0;  // particle time owed by frames that drew nothing
     std::minstd_rand random_{20240611u};
 };
 

@@ -123,7 +123,7 @@ void Engine::DrawPicture() {
 void Engine::AfterRunPhase() {
     const float seconds = clock.LastFrame();
     PhysicsFrame(seconds);
-    effects.Simulate(seconds);
+    effects.Simulate(seconds, FramesDrawn());
     if (const Camera* camera = cameras.Get(listenerCamera)) {
         SoundListenerUpdate(camera->location, QuatRotate(camera->orientation, {0, 0, 1}),
                             QuatRotate(camera->orientation, {0, 1, 0}));

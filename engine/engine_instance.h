@@ -23,6 +23,10 @@
 
 namespace engine {
 
+// Whether frames draw their picture (iEngineDrawingSet): program-wide, like the
+// switch itself. The runner turns it off for frames nobody photographs.
+bool FramesDrawn();
+
 class Engine {
 public:
     static Engine* Active();

@@ -32,6 +32,8 @@ bool& DrawingOn() {
 
 }  // namespace
 
+bool engine::FramesDrawn() { return DrawingOn(); }
+
 int iEngineOpen(platform::WindowHandle window, int) {
     if (!Engine::Open(window)) return 0;
     engine::SoundOpen();

@@ -6,19 +6,6 @@
 
 namespace engine {
 
-Vec3 Add(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec3 Sub(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3 Mul(const Vec3& v, float s) { return {v.x * s, v.y * s, v.z * s}; }
-float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec3 Cross(const Vec3& a, const Vec3& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-float Length(const Vec3& v) { return std::sqrt(Dot(v, v)); }
-Vec3 Normalized(const Vec3& v) {
-    const float length = Length(v);
-    return length > 0 ? Mul(v, 1.0f / length) : Vec3{};
-}
-
 Quaternion QuatMul(const Quaternion& a, const Quaternion& b) {
     return {a.w * b.x + a.x * b.w + a.y * b.z - a.z * b.y,
             a.w * b.y - a.x * b.z + a.y * b.w + a.z * b.x,

@@ -6,6 +6,8 @@
 // (cos t, sin t, 0). Quaternions (x, y, z, w) rotate the same way.
 #pragma once
 
+#include <cmath>
+
 #include "engine/engine.h"
 
 namespace engine {
@@ -13,13 +15,20 @@ namespace engine {
 constexpr float kPi = 3.14159265358979323846f;
 constexpr float kDegrees = kPi / 180.0f;
 
-Vec3 Add(const Vec3& a, const Vec3& b);
-Vec3 Sub(const Vec3& a, const Vec3& b);
-Vec3 Mul(const Vec3& v, float s);
-float Dot(const Vec3& a, const Vec3& b);
-Vec3 Cross(const Vec3& a, const Vec3& b);
-float Length(const Vec3& v);
-Vec3 Normalized(const Vec3& v);  // zero stays zero
+// The vector basics are inline: particles and physics call them in their inner loops.
+inline Vec3 Add(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+inline Vec3 Sub(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+inline Vec3 Mul(const Vec3& v, float s) { return {v.x * s, v.y * s, v.z * s}; }
+inline float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline Vec3 Cross(const Vec3& a, const Vec3& b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+inline float Length(const Vec3& v) { return std::sqrt(Dot(v, v)); }
+// Zero stays zero.
+inline Vec3 Normalized(const Vec3& v) {
+    const float length = Length(v);
+    return length > 0 ? Mul(v, 1.0f / length) : Vec3{};
+}
 
 Quaternion QuatMul(const Quaternion& a, const Quaternion& b);  // a after b
 Quaternion QuatNormalized(const Quaternion& q);               // zero becomes identity

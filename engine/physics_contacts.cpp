@@ -100,10 +100,6 @@ void PhysicsWorld::DestroyPair(EngineHandle handle) {
     pairs_.Remove(handle);
 }
 
-void PhysicsWorld::NearCallback(void* data, dGeomID geom1, dGeomID geom2) {
-    static_cast<PhysicsWorld*>(data)->Collide(geom1, geom2);
-}
-
 void PhysicsWorld::Collide(dGeomID geom1, dGeomID geom2) {
     const EngineHandle body1 = HandleOf(geom1), body2 = HandleOf(geom2);
     if (body1 == body2) return;

@@ -4,6 +4,8 @@
 // ODE objects, so a record may be moved freely inside its handle pool.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -12,6 +14,8 @@
 #include "engine/engine.h"
 
 namespace engine {
+
+class TriangleGrid;
 
 // A triangle mesh's arrays, kept alive as long as ODE's mesh data points into them.
 struct CollisionMesh {
@@ -29,12 +33,23 @@ struct FrameForce {
     Vec3 force, point;
 };
 
+// A box in world axes: low x, high x, low y, high y, low z, high z (ODE's order).
+using Box = std::array<dReal, 6>;
+
+// A body's box around all its geoms and each geom's own, as of one step.
+struct BodyBounds {
+    uint64_t step = 0;  // 0: never worked out
+    Box all{};
+    std::vector<Box> geoms;  // in the order of PhysicsBody::geoms
+};
+
 struct PhysicsBody {
     enum class Kind { Static, Kinematic, Dynamic };
     Kind kind = Kind::Static;
     dBodyID body = nullptr;  // none for static bodies
     std::vector<dGeomID> geoms;
     std::shared_ptr<CollisionMesh> mesh;  // static triangle-mesh bodies
+    std::shared_ptr<TriangleGrid> grid;   // the mesh where it stands; made when first needed
     Vec3 staticLocation;                  // static bodies: the origin
     Quaternion staticOrientation;
     Vec3 centreOfMass;  // in the body's axes, relative to its origin
@@ -47,6 +62,7 @@ struct PhysicsBody {
     EngineHandle hungOn = 0;            // the wheel that hangs this body on a chassis
     std::vector<EngineHandle> wheels;   // the wheels hung on this body (it is their chassis)
     std::vector<EngineHandle> pairs;
+    BodyBounds bounds;
 };
 
 struct BodyPair {

@@ -121,15 +121,15 @@ PhysicsWorld::PhysicsWorld(uint32_t generation, double step)
     dWorldSetContactSurfaceLayer(world_, 0.005);
     dWorldSetAutoDisableFlag(world_, 0);
     dRandSetSeed(0);  // ODE draws from one global generator; each world starts it afresh
-    space_ = dHashSpaceCreate(nullptr);
-    dHashSpaceSetLevels(space_, -2, 8);
     contacts_ = dJointGroupCreate(0);
     SetStep(step);
 }
 
 PhysicsWorld::~PhysicsWorld() {
     dJointGroupDestroy(contacts_);
-    dSpaceDestroy(space_);  // destroys every geom in it
+    bodies_.ForEach([](EngineHandle, PhysicsBody& body) {
+        for (dGeomID geom : body.geoms) dGeomDestroy(geom);
+    });
     bodies_ = HandlePool<PhysicsBody>();  // mesh data outlives the geoms that used it
     dWorldDestroy(world_);  // destroys every body and joint
 }
@@ -160,7 +160,7 @@ void PhysicsWorld::StepOnce() {
     if (step_ <= 0) return;
     bodies_.ForEach([this](EngineHandle, PhysicsBody& body) { PrepareBody(body); });
     wheels_.ForEach([this](EngineHandle, Wheel& wheel) { PrepareWheel(wheel); });
-    dSpaceCollide(space_, this, &PhysicsWorld::NearCallback);
+    FindContacts();
     dWorldStep(world_, step_);
     dJointGroupEmpty(contacts_);
 }
@@ -192,7 +192,7 @@ EngineHandle PhysicsWorld::CreateMeshBody(std::shared_ptr<CollisionMesh> mesh) {
     if (!mesh || !mesh->data) return 0;
     PhysicsBody record;
     record.kind = PhysicsBody::Kind::Static;
-    record.geoms.push_back(dCreateTriMesh(space_, mesh->data, nullptr, nullptr, nullptr));
+    record.geoms.push_back(dCreateTriMesh(nullptr, mesh->data, nullptr, nullptr, nullptr));
     record.mesh = std::move(mesh);
     return AddBody(std::move(record));
 }
@@ -231,7 +231,7 @@ EngineHandle PhysicsWorld::CreateSphereBody(const std::vector<CollisionSphere>& 
         dBodySetKinematic(record.body);
     }
     for (const CollisionSphere& s : spheres) {
-        dGeomID geom = dCreateSphere(space_, s.radius);
+        dGeomID geom = dCreateSphere(nullptr, s.radius);
         dGeomSetBody(geom, record.body);
         const Vec3 offset = Sub(s.centre, record.centreOfMass);
         dGeomSetOffsetPosition(geom, offset.x, offset.y, offset.z);
@@ -316,6 +316,7 @@ void PhysicsWorld::PlaceOnly(PhysicsBody& body, const Vec3& origin, const Quater
     dQuaternion q;
     ToOde(orientation, q);
     if (!body.body) {
+        body.grid.reset();
         body.staticLocation = origin;
         body.staticOrientation = QuatNormalized(orientation);
         for (dGeomID geom : body.geoms) {

@@ -72,7 +72,11 @@ public:
     Wheel* WheelOf(EngineHandle wheel) { return wheels_.Get(wheel); }
 
 private:
-    static void NearCallback(void* data, dGeomID geom1, dGeomID geom2);
+    // Hands Collide every two geoms of an enabled pair whose boxes overlap: only
+    // paired bodies touch, so nothing else is tested.
+    void FindContacts();
+    // The body's box (and its geoms' boxes) at this step, worked out once a step.
+    const BodyBounds& Bounds(PhysicsBody& body);
     void Collide(dGeomID geom1, dGeomID geom2);
     void FillSurface(const BodyPair& pair, EngineHandle body1, EngineHandle body2, dContact* contact);
     // The share of a tyre's sideways grip left at this contact, 0..1 (see kGripLossSlip).
@@ -85,11 +89,11 @@ private:
     static uint64_t PairKey(EngineHandle a, EngineHandle b);
 
     dWorldID world_ = nullptr;
-    dSpaceID space_ = nullptr;
     dJointGroupID contacts_ = nullptr;
     double step_ = 0;
     double accumulated_ = 0;
     uint64_t frame_ = 1;
+    uint64_t steps_ = 0;  // steps run; stamps the bodies' boxes
     HandlePool<PhysicsBody> bodies_;
     HandlePool<BodyPair> pairs_;
     HandlePool<Wheel> wheels_;

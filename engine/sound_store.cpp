@@ -135,6 +135,7 @@ void SoundStore::Play(EngineHandle handle, bool loop) {
     if (sound->stream) {
         sound->stream->Start(loop);
     } else if (sound->source) {
+        if (sound->located && !sound->locationSent) SendLocation(*sound);
         alSourceStop(sound->source);
         alSourceRewind(sound->source);
         alSourcei(sound->source, AL_LOOPING, loop ? AL_TRUE : AL_FALSE);
@@ -146,6 +147,8 @@ void SoundStore::Stop(EngineHandle handle) {
     std::lock_guard lock(mutex_);
     Sound* sound = sounds_.Get(handle);
     if (!sound) return;
+    // A source never played since it was made or stopped is silent already.
+    if (!sound->playing && !sound->stream) return;
     sound->playing = false;
     if (sound->stream) {
         sound->stream->Stop();
@@ -175,6 +178,8 @@ void SoundStore::SetGain(EngineHandle handle, float gain) {
     Sound* sound = sounds_.Get(handle);
     if (!sound || !sound->source) return;
     const float clamped = std::isfinite(gain) ? std::clamp(gain, 0.0f, kMaxGain) : 0.0f;
+    if (clamped == sound->gain) return;
+    sound->gain = clamped;
     alSourcef(sound->source, AL_GAIN, clamped);
 }
 
@@ -183,8 +188,19 @@ void SoundStore::SetLocation(EngineHandle handle, const Vec3& location) {
     Sound* sound = sounds_.Get(handle);
     if (!sound || !sound->source || !sound->positional) return;
     if (!std::isfinite(location.x) || !std::isfinite(location.y) || !std::isfinite(location.z)) return;
+    const bool same = sound->located && location.x == sound->location.x && location.y == sound->location.y &&
+                      location.z == sound->location.z;
+    if (same && sound->locationSent) return;
+    sound->located = true;
+    sound->location = location;
+    sound->locationSent = false;
+    if (sound->playing) SendLocation(*sound);
+}
+
+void SoundStore::SendLocation(Sound& sound) {
     // Left-handed world to OpenAL's right-handed space: mirror z.
-    alSource3f(sound->source, AL_POSITION, location.x, location.y, -location.z);
+    alSource3f(sound.source, AL_POSITION, sound.location.x, sound.location.y, -sound.location.z);
+    sound.locationSent = true;
 }
 
 void SoundStore::ServiceStreams() {

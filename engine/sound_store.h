@@ -31,6 +31,13 @@ struct Sound {
     std::unique_ptr<MusicStream> stream;  // music only
     bool positional = false;
     double seconds = 0;  // length of one play
+    // Every car sets its sounds' gain and place each frame, most of them silent:
+    // the source gets a gain only when it changes, and a place only while the
+    // sound plays (a silent one gets its latest place when it starts).
+    float gain = 1;  // the source's gain; OpenAL starts it at 1
+    Vec3 location;   // the latest place given
+    bool located = false;       // a place was given
+    bool locationSent = false;  // the source has that place
     // The books kept without a device.
     bool playing = false;
     bool looping = false;
@@ -61,6 +68,7 @@ public:
 
 private:
     EngineHandle Add(Sound sound);
+    static void SendLocation(Sound& sound);
     unsigned NewSource(bool positional);
     static void Release(Sound& sound);
 

@@ -90,6 +90,28 @@ TEST_F(EffectsTest, ParticlesFlyAlongTheEmitterDirectionAndAirResistanceHoldsThe
     EXPECT_GT(p.At(400 + 20, 300).r, 100);
 }
 
+// Frames that draw nothing leave the particles waiting; the next drawn frame ages
+// them by all the time since and fills the system again where the emitter is now.
+TEST_F(EffectsTest, ParticlesWaitWhileNothingIsDrawnAndCatchUpOnTheNextDrawnFrame) {
+    struct DrawingBackOn {
+        ~DrawingBackOn() { iEngineDrawingSet(-1); }
+    } drawingBackOn;
+    EngineHandle emitter = 0;
+    const EngineHandle system = RedParticles(&emitter);
+    iParticleShow(system);
+    for (int i = 0; i < 5; ++i) RunFrame(0.1f);
+    EXPECT_GT(RenderAndCapture().At(400, 300).r, 200);
+
+    iEngineDrawingSet(0);
+    iParticleEmitterLocationSet(emitter, {5, 0, 20});
+    for (int i = 0; i < 20; ++i) RunFrame(0.1f);
+    iEngineDrawingSet(-1);
+    RunFrame(0.02f);
+    const Picture p = RenderAndCapture();
+    EXPECT_TRUE(IsBlack(p.At(400, 300))) << "the particles from before lived out their half second";
+    EXPECT_GT(p.At(400 + 130, 300).r, 200) << "new ones came out where the emitter is now";
+}
+
 TEST_F(EffectsTest, ParticleColourGoesFromBirthToDeathAndModeOneBlends) {
     EngineHandle emitter = 0;
     const EngineHandle system = RedParticles(&emitter);

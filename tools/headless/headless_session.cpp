@@ -168,7 +168,8 @@ void HeadlessSession::OnFrame() {
     AiRaceFrame();
     if (options_.autodrive) autoDriver_.Step(program_ ? program_->Race() : nullptr, injector_);
     // Input for the next frame goes onto the queue now, so its pump takes it.
-    bool shotNext = frames_ + 1 >= options_.frames;
+    // The last frame is photographed only when there is a folder for the shots.
+    bool shotNext = frames_ + 1 >= options_.frames && !options_.shotsFolder.empty();
     if (const auto actions = script_.find(frames_ + 1); actions != script_.end()) {
         for (const ScriptAction& action : actions->second) {
             injector_.Push(action);

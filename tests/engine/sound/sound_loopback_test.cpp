@@ -1,4 +1,5 @@
 // Sounds mixed on a loopback device: what is heard, on which side, for how long.
+#include <algorithm>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -104,6 +105,25 @@ TEST_F(SoundLoopback, ThreeDSoundIsHeardOnTheSideItStandsInLeftHandedSpace) {
         EXPECT_GT(nearer, 2 * farther) << "forward (" << c.forward.x << ", " << c.forward.z << "), sound at ("
                                        << c.location.x << ", " << c.location.z << ")";
     }
+}
+
+// A silent sound keeps the places it is given for when it starts: moved while
+// stopped, it starts where it was put last.
+TEST_F(SoundLoopback, ASoundPlacedWhileSilentStartsWhereItWasPutLast) {
+    folder_.WriteTone("sound/b.wav", Tone{.seconds = 0.2, .frequency = 300});
+    const EngineHandle sound = iSoundCreate("sound\\b.wav", -1);
+    ASSERT_NE(sound, 0);
+    const auto leftOverRight = [&] {
+        const auto mix = Render(0.2);
+        return Rms(mix, 0, size_t(0.05 * kRate)) / std::max(Rms(mix, 1, size_t(0.05 * kRate)), 1e-9);
+    };
+    for (const float x : {4.0f, -4.0f}) iSoundLocationSet(sound, {x, 0, 0});
+    iSoundPlayNow(sound, -1);
+    EXPECT_GT(leftOverRight(), 2.0) << "started on the left, where it was put last";
+    iSoundStop(sound, 0);
+    iSoundLocationSet(sound, {4, 0, 0});
+    iSoundPlayNow(sound, -1);
+    EXPECT_LT(leftOverRight(), 0.5) << "moved to the right while stopped";
 }
 
 TEST_F(SoundLoopback, ThreeDSoundFadesWithDistanceAndFollowsTheListener) {
