@@ -60,6 +60,29 @@ TEST_P(LayoutOfSlot, BarrierBlocksStayOffTheRoad) {
     }
 }
 
+// The road's edges and the kerbs' outer edges never run backwards, not even on the
+// inside of the tightest bends (track 5's hairpins fold them without the pinch),
+// and they stay beside the road's own sample, at most a pinch's worth away.
+TEST_P(LayoutOfSlot, EdgesNeverRunBackwards) {
+    const TrackLayout layout(GetParam());
+    const auto& samples = layout.Samples();
+    const size_t m = samples.size();
+    for (const double extra : {0.0, TrackLayout::kKerbWidth}) {
+        for (const int side : {1, -1}) {
+            const std::vector<P2> edge = layout.Edge(side, extra);
+            ASSERT_EQ(edge.size(), m);
+            for (size_t i = 0; i < m; ++i) {
+                const size_t next = (i + 1) % m;
+                const P2 tangent{samples[i].left.z, -samples[i].left.x};
+                const double step = (edge[next].x - edge[i].x) * tangent.x + (edge[next].z - edge[i].z) * tangent.z;
+                EXPECT_GE(step, -1e-9) << "side " << side << " extra " << extra << " sample " << i;
+                const double reach = std::hypot(edge[i].x - samples[i].centre.x, edge[i].z - samples[i].centre.z);
+                EXPECT_LT(reach, 3 * TrackLayout::kHalfWidth) << "sample " << i;
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Tracks, LayoutOfSlot, ::testing::Values(1, 2, 3, 4, 5));
 
 TEST(Minimap, RoadLiesUnderTheMapDotOfEveryWaypoint) {

@@ -304,6 +304,43 @@ void TrackLayout::BuildBarriers() {
     }
 }
 
+std::vector<P2> TrackLayout::Edge(int side, double extra) const {
+    const auto& s = samples_;
+    const size_t m = s.size();
+    std::vector<P2> edge(m);
+    for (size_t i = 0; i < m; ++i) {
+        const double w = (side > 0 ? s[i].leftWidth : s[i].rightWidth) + extra;
+        edge[i] = {s[i].centre.x + side * s[i].left.x * w, s[i].centre.z + side * s[i].left.z * w};
+    }
+    // A pinch can leave the step onto or off it running backwards: widen the pinched
+    // runs (a run counts as one point) until no step does.
+    const auto same = [](P2 a, P2 b) { return a.x == b.x && a.z == b.z; };
+    for (int round = 0; round < kPinchRounds; ++round) {
+        std::vector<bool> folded(m, false);
+        bool any = false;
+        for (size_t i = 0; i < m; ++i) {
+            const size_t next = (i + 1) % m;
+            const P2 tangent{s[i].left.z, -s[i].left.x};
+            if (DotP(Sub(edge[next], edge[i]), tangent) < -1e-9) folded[i] = folded[next] = any = true;
+        }
+        if (!any) break;
+        for (size_t i = 0; i < m; ++i) {
+            if (!folded[i]) continue;
+            for (size_t j = (i + 1) % m; !folded[j] && same(edge[j], edge[i]); j = (j + 1) % m) folded[j] = true;
+            for (size_t j = (i + m - 1) % m; !folded[j] && same(edge[j], edge[i]); j = (j + m - 1) % m) folded[j] = true;
+        }
+        for (size_t i = 0; i < m; ++i) {
+            if (!folded[i] || folded[(i + m - 1) % m]) continue;  // the start of a folded run
+            size_t count = 0;
+            P2 sum;
+            for (size_t j = i; folded[j % m] && count < m; ++j, ++count) sum = Add(sum, edge[j % m]);
+            const P2 pinch = Mul(sum, 1.0 / count);
+            for (size_t k = 0; k < count; ++k) edge[(i + k) % m] = pinch;
+        }
+    }
+    return edge;
+}
+
 bool TrackLayout::OnRoad(P2 p) const {
     const size_t m = samples_.size();
     for (size_t i = 0; i < m; ++i) {

@@ -56,6 +56,13 @@ public:
     const std::vector<RoadFeature>& Features() const { return features_; }
     double Length() const { return length_; }
 
+    // The road's edge on one side (+1 left, -1 right), `extra` beyond the road's
+    // width, one point a sample. On the inside of a bend tighter than the width the
+    // edge would run backwards and cross itself; each such run is pinched to one
+    // point, so the road fans round it and a kerb stops there instead of looping.
+    std::vector<P2> Edge(int side, double extra) const;
+    static constexpr int kPinchRounds = 50;
+
     // Whether a local point lies on the road surface (between its edges).
     bool OnRoad(P2 point) const;
 

@@ -3,6 +3,7 @@
 // data\TrassaN_shadow.x, and data\Table_5.00.ply; built from TrackLayout.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "tools/assetgen/generators.h"
 #include "tools/assetgen/model_export.h"
@@ -44,17 +45,13 @@ MeshBuilder TableTop() {
 MeshBuilder Road(const TrackLayout& layout) {
     MeshBuilder road("road", "road.png");
     const auto& s = layout.Samples();
+    const std::vector<P2> left = layout.Edge(1, 0), right = layout.Edge(-1, 0);
     const double y = 0.04;
     for (size_t i = 0; i < s.size(); ++i) {
-        const RoadSample& a = s[i];
-        const RoadSample& b = s[(i + 1) % s.size()];
-        const double va = a.arc / 16, vb = (i + 1 == s.size() ? layout.Length() : b.arc) / 16;
-        const P2 al{a.centre.x + a.left.x * a.leftWidth, a.centre.z + a.left.z * a.leftWidth};
-        const P2 ar{a.centre.x - a.left.x * a.rightWidth, a.centre.z - a.left.z * a.rightWidth};
-        const P2 bl{b.centre.x + b.left.x * b.leftWidth, b.centre.z + b.left.z * b.leftWidth};
-        const P2 br{b.centre.x - b.left.x * b.rightWidth, b.centre.z - b.left.z * b.rightWidth};
+        const size_t j = (i + 1) % s.size();
+        const double va = s[i].arc / 16, vb = (i + 1 == s.size() ? layout.Length() : s[j].arc) / 16;
         const double uv[8] = {0, va, 0, vb, 1, vb, 1, va};
-        road.AddQuad(At(ar, y), At(br, y), At(bl, y), At(al, y), {0, 1, 0}, uv);
+        road.AddQuad(At(right[i], y), At(right[j], y), At(left[j], y), At(left[i], y), {0, 1, 0}, uv);
     }
     return road;
 }
@@ -64,19 +61,18 @@ MeshBuilder Kerbs(const TrackLayout& layout) {
     const auto& s = layout.Samples();
     const double y = 0.06;
     for (int side : {1, -1}) {
+        const std::vector<P2> inner = layout.Edge(side, 0);
+        const std::vector<P2> outer = layout.Edge(side, TrackLayout::kKerbWidth);
         for (size_t i = 0; i < s.size(); ++i) {
-            const RoadSample& a = s[i];
-            const RoadSample& b = s[(i + 1) % s.size()];
-            const double wa = side > 0 ? a.leftWidth : a.rightWidth;
-            const double wb = side > 0 ? b.leftWidth : b.rightWidth;
-            auto edge = [side](const RoadSample& r, double w) {
-                return P2{r.centre.x + side * r.left.x * w, r.centre.z + side * r.left.z * w};
-            };
-            const double va = a.arc / 4, vb = (i + 1 == s.size() ? layout.Length() : b.arc) / 4;
+            const size_t j = (i + 1) % s.size();
+            // A pinched stretch has no kerb.
+            if (std::hypot(inner[j].x - inner[i].x, inner[j].z - inner[i].z) < 1e-9 ||
+                std::hypot(outer[j].x - outer[i].x, outer[j].z - outer[i].z) < 1e-9) {
+                continue;
+            }
+            const double va = s[i].arc / 4, vb = (i + 1 == s.size() ? layout.Length() : s[j].arc) / 4;
             const double uv[8] = {0, va, 0, vb, 1, vb, 1, va};
-            kerbs.AddQuad(At(edge(a, wa), y), At(edge(b, wb), y),
-                          At(edge(b, wb + TrackLayout::kKerbWidth), y),
-                          At(edge(a, wa + TrackLayout::kKerbWidth), y), {0, 1, 0}, uv);
+            kerbs.AddQuad(At(inner[i], y), At(inner[j], y), At(outer[j], y), At(outer[i], y), {0, 1, 0}, uv);
         }
     }
     return kerbs;
