@@ -104,35 +104,54 @@ void AddBlock(MeshBuilder& mesh, const BarrierBlock& block, int swatch, double s
     mesh.AddFlatQuad(At(a0, h), At(b0, h), At(b1, h), At(a1, h), {0, 1, 0}, swatch);
 }
 
+// Where a wall run ends (a block end no other block of the same wall continues),
+// a round post stands: a car meeting the end of a wall head-on glances off it to
+// one side instead of resting its nose on a square corner.
+constexpr double kPostRadius = 1.1;
+constexpr int kPostSegments = 12;
+
+bool SamePoint(P2 p, P2 q) { return std::hypot(p.x - q.x, p.z - q.z) < 1e-6; }
+
+// Whether another block of the same wall ends at `block`'s a (`atA`) or b end.
+bool Joined(const std::vector<BarrierBlock>& blocks, const BarrierBlock& block, bool atA) {
+    for (const BarrierBlock& other : blocks) {
+        if (&other == &block || other.inset != block.inset) continue;
+        if (atA ? SamePoint(other.b, block.a) : SamePoint(other.a, block.b)) return true;
+    }
+    return false;
+}
+
+void AddPosts(MeshBuilder& mesh, const std::vector<BarrierBlock>& blocks, double height, int swatch) {
+    for (const BarrierBlock& block : blocks) {
+        for (const bool atA : {true, false}) {
+            if (Joined(blocks, block, atA)) continue;
+            const P2 p = atA ? block.a : block.b;
+            mesh.AddCylinder({p.x, 0, p.z}, {p.x, height, p.z}, kPostRadius, kPostSegments, swatch);
+        }
+    }
+}
+
 MeshBuilder Barriers(const TrackLayout& layout, double shrink, const char* name) {
     MeshBuilder barriers(name);
     const int colours[4] = {kSwatchBlockRed, kSwatchBlockYellow, kSwatchBlockBlue, kSwatchBlockGreen};
     int index = 0;
     for (const BarrierBlock& block : layout.Blocks()) AddBlock(barriers, block, colours[index++ % 4], shrink);
+    AddPosts(barriers, layout.Blocks(), TrackLayout::kBarrierHeight + 0.4, kSwatchPurple);
     return barriers;
 }
 
-// The barriers' collision mesh: the blocks without the faces where two blocks of a
-// wall meet, and higher than they look, so that a car thrown up against a wall
-// falls back on the road instead of coming to rest on the blocks' tops.
 MeshBuilder BarrierWalls(const TrackLayout& layout) {
     constexpr double kWallHeight = 8;
     MeshBuilder walls("collision");
     const std::vector<BarrierBlock>& blocks = layout.Blocks();
-    const auto same = [](P2 p, P2 q) { return std::hypot(p.x - q.x, p.z - q.z) < 1e-6; };
     for (const BarrierBlock& block : blocks) {
-        bool joinedA = false, joinedB = false;
-        for (const BarrierBlock& other : blocks) {
-            if (&other == &block || other.inset != block.inset) continue;
-            joinedA = joinedA || same(other.b, block.a);
-            joinedB = joinedB || same(other.a, block.b);
-        }
-        AddBlock(walls, block, kSwatchBlockRed, 0, joinedA, joinedB, kWallHeight);
+        AddBlock(walls, block, kSwatchBlockRed, 0, Joined(blocks, block, true), Joined(blocks, block, false),
+                 kWallHeight);
     }
+    AddPosts(walls, blocks, kWallHeight, kSwatchBlockRed);
     return walls;
 }
 
-// The start and finish line across the road at gate 0.
 MeshBuilder StartLine(const TrackLayout& layout) {
     MeshBuilder line("start line", "checker.png");
     const auto& gate = track_tables::kGates[layout.Slot() - 1][0];
