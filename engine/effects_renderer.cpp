@@ -46,17 +46,9 @@ void Mix(const Vec3& from, const Vec3& to, float t, float alpha, float* rgba) {
 
 }  // namespace
 
-EffectsRenderer::~EffectsRenderer() {
-    if (array_) glDeleteVertexArrays(1, &array_);
-    if (buffer_) glDeleteBuffers(1, &buffer_);
-}
-
 bool EffectsRenderer::Build(std::string* error) {
     if (!program_.Build(kVertexShader, kFragmentShader, error)) return false;
-    glGenVertexArrays(1, &array_);
-    glBindVertexArray(array_);
-    glGenBuffers(1, &buffer_);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer_);
+    gpuVertices_.Create();
     const GLsizei stride = kFloatsPerVertex * sizeof(float);
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, nullptr);
@@ -77,8 +69,7 @@ void EffectsRenderer::Draw(Engine& engine, const Camera& camera, const Mat4& vie
     glDepthFunc(GL_LEQUAL);
     glDepthMask(GL_FALSE);
     glEnable(GL_BLEND);
-    glBindVertexArray(array_);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer_);
+    gpuVertices_.Bind();
 
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     engine.effects.trails.ForEach([&](EngineHandle handle, Trail& trail) {

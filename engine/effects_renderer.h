@@ -11,6 +11,7 @@
 
 #include "engine/math3d.h"
 #include "engine/shader_program.h"
+#include "engine/vertex_store.h"
 
 namespace engine {
 
@@ -24,7 +25,6 @@ public:
     EffectsRenderer() = default;
     EffectsRenderer(const EffectsRenderer&) = delete;
     EffectsRenderer& operator=(const EffectsRenderer&) = delete;
-    ~EffectsRenderer();
 
     bool Build(std::string* error);
     void Draw(Engine& engine, const Camera& camera, const Mat4& viewProjection);
@@ -36,7 +36,7 @@ private:
     void Flush(Engine& engine, EngineHandle texture);
 
     ShaderProgram program_;
-    unsigned array_ = 0, buffer_ = 0;
+    VertexStore gpuVertices_;
     std::vector<float> vertices_;
 };
 

@@ -38,17 +38,9 @@ void UseViewport(const PixelRect& rect) { glViewport(rect.x, rect.y, rect.width,
 
 }  // namespace
 
-OverlayRenderer::~OverlayRenderer() {
-    if (textArray_) glDeleteVertexArrays(1, &textArray_);
-    if (textBuffer_) glDeleteBuffers(1, &textBuffer_);
-}
-
 bool OverlayRenderer::Build(std::string* error) {
     if (!program_.Build(kVertexShader, kFragmentShader, error)) return false;
-    glGenVertexArrays(1, &textArray_);
-    glBindVertexArray(textArray_);
-    glGenBuffers(1, &textBuffer_);
-    glBindBuffer(GL_ARRAY_BUFFER, textBuffer_);
+    textStore_.Create();
     const GLsizei stride = 8 * sizeof(float);
     glEnableVertexAttribArray(kAttributePosition);
     glVertexAttribPointer(kAttributePosition, 3, GL_FLOAT, GL_FALSE, stride, nullptr);
@@ -100,8 +92,7 @@ void OverlayRenderer::DrawSprites(Engine& engine) {
 void OverlayRenderer::DrawTexts(Engine& engine) {
     glUniform2f(program_.Uniform("uScale"), 1, 1);
     glUniform2f(program_.Uniform("uOffset"), 0, 0);
-    glBindVertexArray(textArray_);
-    glBindBuffer(GL_ARRAY_BUFFER, textBuffer_);
+    textStore_.Bind();
     for (const PrintedText& text : engine.texts) {
         const Font* font = engine.fonts.Get(text.font);
         if (!font) continue;

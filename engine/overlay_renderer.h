@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/shader_program.h"
+#include "engine/vertex_store.h"
 
 namespace engine {
 
@@ -23,7 +24,6 @@ public:
     OverlayRenderer() = default;
     OverlayRenderer(const OverlayRenderer&) = delete;
     OverlayRenderer& operator=(const OverlayRenderer&) = delete;
-    ~OverlayRenderer();
 
     bool Build(std::string* error);
     void Draw(Engine& engine);
@@ -33,7 +33,7 @@ private:
     void DrawTexts(Engine& engine);
 
     ShaderProgram program_;
-    unsigned textArray_ = 0, textBuffer_ = 0;
+    VertexStore textStore_;
     std::vector<float> textVertices_;
 };
 

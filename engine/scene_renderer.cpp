@@ -5,15 +5,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "engine/engine_instance.h"
 #include "engine/physics_world.h"
+#include "engine/pull_towards_eye.h"
 
 namespace engine {
 namespace {
 
-const char* kVertexShader = R"(#version 330 core
+const char* kVertexDeclarations = R"(#version 330 core
 uniform mat4 uModel;
 uniform mat4 uView;
 uniform mat4 uProjection;
@@ -24,14 +26,11 @@ in vec3 aNormal;
 in vec2 aTexCoord;
 out vec3 vNormal;
 out vec2 vTexCoord;
+)";
+
+const char* kVertexMain = R"(
 void main() {
-    vec4 viewPosition = uView * uModel * vec4(aPosition, 1.0);
-    // Moving a point towards the eye along its line of sight changes its depth only.
-    float distance = length(viewPosition.xyz);
-    if (uZBias != 0.0 && distance > 0.0) {
-        viewPosition.xyz *= max(distance - uZBias, 0.01 * distance) / distance;
-    }
-    gl_Position = uProjection * viewPosition;
+    gl_Position = uProjection * PullTowardsEye(uView * uModel * vec4(aPosition, 1.0), uZBias);
     vNormal = uNormalMatrix * aNormal;
     vTexCoord = aTexCoord;
 }
@@ -111,19 +110,12 @@ bool OutsideView(const Vec3& centre, float radius, float aspect) {
 
 }  // namespace
 
-SceneRenderer::~SceneRenderer() {
-    if (skyArray_) glDeleteVertexArrays(1, &skyArray_);
-    if (skyBuffer_) glDeleteBuffers(1, &skyBuffer_);
-}
-
 bool SceneRenderer::Build(std::string* error) {
-    if (!program_.Build(kVertexShader, kFragmentShader, error)) return false;
+    const std::string vertexShader = std::string(kVertexDeclarations) + kPullTowardsEyeGlsl + kVertexMain;
+    if (!program_.Build(vertexShader.c_str(), kFragmentShader, error)) return false;
     if (!shadows_.Build(error) || !effects_.Build(error)) return false;
     const std::vector<float> cube = SkyCube();
-    glGenVertexArrays(1, &skyArray_);
-    glBindVertexArray(skyArray_);
-    glGenBuffers(1, &skyBuffer_);
-    glBindBuffer(GL_ARRAY_BUFFER, skyBuffer_);
+    skyVertices_.Create();
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(cube.size() * sizeof(float)), cube.data(), GL_STATIC_DRAW);
     const GLsizei stride = 8 * sizeof(float);
     glEnableVertexAttribArray(kAttributePosition);
@@ -205,7 +197,7 @@ void SceneRenderer::DrawSky(Engine& engine, const Camera& camera) {
     glDisable(GL_DEPTH_TEST);
     glDepthMask(GL_FALSE);
     glDisable(GL_BLEND);
-    glBindVertexArray(skyArray_);
+    skyVertices_.Bind();
     for (int face = 0; face < 6; ++face) {
         glBindTexture(GL_TEXTURE_2D, engine.textures.GlName(sky->faces[face]));
         glDrawArrays(GL_TRIANGLES, face * 6, 6);

@@ -15,6 +15,7 @@
 #include "engine/math3d.h"
 #include "engine/picture_target.h"
 #include "engine/shader_program.h"
+#include "engine/vertex_store.h"
 #include "engine/shadow_pass.h"
 
 namespace engine {
@@ -33,7 +34,6 @@ public:
     SceneRenderer() = default;
     SceneRenderer(const SceneRenderer&) = delete;
     SceneRenderer& operator=(const SceneRenderer&) = delete;
-    ~SceneRenderer();
 
     bool Build(std::string* error);
     void Draw(Engine& engine, const Camera& camera, const PixelRect& viewport);
@@ -53,7 +53,7 @@ private:
     ShaderProgram program_;
     ShadowPass shadows_;
     EffectsRenderer effects_;
-    unsigned skyArray_ = 0, skyBuffer_ = 0;
+    VertexStore skyVertices_;
 };
 
 }  // namespace engine

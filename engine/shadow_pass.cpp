@@ -5,25 +5,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "engine/model_cache.h"
+#include "engine/pull_towards_eye.h"
 
 namespace engine {
 namespace {
 
-const char* kVertexShader = R"(#version 330 core
+const char* kVertexDeclarations = R"(#version 330 core
 uniform mat4 uModel;
 uniform mat4 uView;
 uniform mat4 uProjection;
 uniform float uPull;
 in vec3 aPosition;
+)";
+
+const char* kVertexMain = R"(
 void main() {
-    vec4 viewPosition = uView * uModel * vec4(aPosition, 1.0);
-    float distance = length(viewPosition.xyz);
-    if (uPull != 0.0 && distance > 0.0) {
-        viewPosition.xyz *= max(distance - uPull, 0.01 * distance) / distance;
-    }
-    gl_Position = uProjection * viewPosition;
+    gl_Position = uProjection * PullTowardsEye(uView * uModel * vec4(aPosition, 1.0), uPull);
 }
 )";
 
@@ -37,18 +37,11 @@ void main() {
 
 }  // namespace
 
-ShadowPass::~ShadowPass() {
-    if (quadArray_) glDeleteVertexArrays(1, &quadArray_);
-    if (quadBuffer_) glDeleteBuffers(1, &quadBuffer_);
-}
-
 bool ShadowPass::Build(std::string* error) {
-    if (!program_.Build(kVertexShader, kFragmentShader, error)) return false;
+    const std::string vertexShader = std::string(kVertexDeclarations) + kPullTowardsEyeGlsl + kVertexMain;
+    if (!program_.Build(vertexShader.c_str(), kFragmentShader, error)) return false;
     const float corners[] = {-1, -1, 0, 1, -1, 0, 1, 1, 0, -1, -1, 0, 1, 1, 0, -1, 1, 0};
-    glGenVertexArrays(1, &quadArray_);
-    glBindVertexArray(quadArray_);
-    glGenBuffers(1, &quadBuffer_);
-    glBindBuffer(GL_ARRAY_BUFFER, quadBuffer_);
+    quadVertices_.Create();
     glBufferData(GL_ARRAY_BUFFER, sizeof corners, corners, GL_STATIC_DRAW);
     glEnableVertexAttribArray(kAttributePosition);
     glVertexAttribPointer(kAttributePosition, 3, GL_FLOAT, GL_FALSE, 3 * sizeof(float), nullptr);
@@ -84,7 +77,7 @@ void ShadowPass::Quad(float alpha) {
     program_.SetMatrix("uProjection", identity.m);
     glUniform1f(program_.Uniform("uPull"), 0);
     glUniform1f(program_.Uniform("uAlpha"), alpha);
-    glBindVertexArray(quadArray_);
+    quadVertices_.Bind();
     glDrawArrays(GL_TRIANGLES, 0, 6);
     glBindVertexArray(0);
 }

@@ -14,6 +14,7 @@
 
 #include "engine/math3d.h"
 #include "engine/shader_program.h"
+#include "engine/vertex_store.h"
 
 namespace engine {
 
@@ -29,7 +30,6 @@ public:
     ShadowPass() = default;
     ShadowPass(const ShadowPass&) = delete;
     ShadowPass& operator=(const ShadowPass&) = delete;
-    ~ShadowPass();
 
     bool Build(std::string* error);
     void Begin(const Mat4& view, const Mat4& projection);
@@ -47,7 +47,7 @@ private:
     void Quad(float alpha);
 
     ShaderProgram program_;
-    unsigned quadArray_ = 0, quadBuffer_ = 0;
+    VertexStore quadVertices_;
     Mat4 view_, projection_;
 };
 
