@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr long double kWrapNear = 30;   // bearings this close to 0 or 360 are compared across the wrap
 constexpr long double kSharpTurn = 35;  // brake above this bearing error while fast
 constexpr long double kBrakeFromSpin = 2000;
 constexpr long double kBrakeRate = 80;
@@ -22,6 +21,11 @@ constexpr long double kStraightEnough = 0.2L;
 constexpr long double kWaypointReach = 10;
 constexpr float kStuckSpeed = 1.5f;
 constexpr long double kStuckSpin = 6000;
+// A car held still this long (by a barrier or another car) is put back as well: the
+// car's own stall cut keeps the Spin of a car standing against a barrier near 3000,
+// so the Spin test alone only ever catches a car that stopped dead at speed.
+constexpr long double kStillSeconds = 3;
+constexpr long double kTickSeconds = 0.013L;
 constexpr float kRecoveryHeight = -48.0f;
 constexpr long double kOpponentPower = 1600;
 constexpr float kGateDepth = 3;
@@ -42,6 +46,7 @@ void TEnemy::SetRoute(std::span<const track_tables::PointXZ> route) {
     Waypoints.reserve(route.size());
     for (const track_tables::PointXZ& point : route) Waypoints.push_back({point.x, 0, point.z});
     WaypointIndex = 0;
+    StillTime = 0;
 }
 
 bool TEnemy::Update(std::span<const track_tables::GateEntry> gates) {
@@ -56,9 +61,12 @@ bool TEnemy::Update(std::span<const track_tables::GateEntry> gates) {
     const long double cz = car.Location.z;
     long double target = TargetBearing(w.x - cx, w.z - cz);
     long double heading = car.Heading;
-    if (target > 360 - kWrapNear && heading < kWrapNear) {
+    // Compare the two bearings the short way round. Both lie in [0, 360), so at most one
+    // full turn separates them; a driver told to turn more than half a turn would circle
+    // the long way round before reaching its waypoint.
+    if (target - heading > 180) {
         target -= 360;
-    } else if (target < kWrapNear && heading > 360 - kWrapNear) {
+    } else if (heading - target > 180) {
         heading -= 360;
     }
 
@@ -95,9 +103,12 @@ bool TEnemy::Update(std::span<const track_tables::GateEntry> gates) {
     }
 
     const Vec3 v = iBodyVelocity(car.Chassis);
-    const bool stuck = std::fabs(v.x) < kStuckSpeed && std::fabs(v.z) < kStuckSpeed && car.Spin > kStuckSpin;
+    const bool still = std::fabs(v.x) < kStuckSpeed && std::fabs(v.z) < kStuckSpeed;
+    StillTime = still ? StillTime + kTickSeconds * tick : 0;
+    const bool stuck = still && (car.Spin > kStuckSpin || StillTime > kStillSeconds);
     const bool recover = car.IsOverturned() || stuck;
     if (recover) {
+        StillTime = 0;
         const Waypoint& back = Waypoints[WaypointIndex == 0 ? count - 1 : WaypointIndex - 1];
         car.Location = {static_cast<float>(back.x), kRecoveryHeight, static_cast<float>(back.z)};
         car.Reset();

@@ -22,12 +22,15 @@ public:
     TCar* Car = nullptr;  // the car driven; not owned
     std::vector<Waypoint> Waypoints;
     int32_t WaypointIndex = 0;
+    long double StillTime = 0;  // seconds the car has stood still; see Update
 
-    // Level start: the route of the chosen track; driving starts at its first point.
+    // Level start: the route of the chosen track; driving starts at its first point
+    // and the still time is cleared.
     void SetRoute(std::span<const track_tables::PointXZ> route);
     // One driving step with the checkpoint gates of the current track: steering and
     // throttle towards the waypoint, the waypoint and checkpoint counting, recovery of
     // an overturned or stuck car, and Power 1600. True when it put the car back this frame.
+    // Stuck: no speed with Spin above 6000, or no speed for more than 3 seconds.
     bool Update(std::span<const track_tables::GateEntry> gates);
 
     // The bearing from (0, 0) to (dx, dz), in the car's Heading convention:

@@ -76,6 +76,17 @@ TEST_F(EnemyTest, BearingsAreComparedAcrossTheWrap) {
     EXPECT_DOUBLE_EQ(double(car_.Steering), 0.0);
     Drive({AtBearing(340)}, 10);  // target counts as -20: error -30
     EXPECT_DOUBLE_EQ(double(car_.Steering), -1.0);
+    // Farther from 0 the two are still compared the short way round: a driver told to
+    // turn 300 degrees left would circle once before heading for the waypoint.
+    car_.Steering = 0;
+    Drive({AtBearing(340)}, 40);  // error -60, not +300
+    EXPECT_DOUBLE_EQ(double(car_.Steering), -1.0);
+    car_.Steering = 0;
+    Drive({AtBearing(45)}, 300);  // error +105, not -255
+    EXPECT_DOUBLE_EQ(double(car_.Steering), 1.0);
+    car_.Steering = 0;
+    Drive({AtBearing(100)}, 280);  // exactly half a turn apart: taken as given, -180, a right turn
+    EXPECT_DOUBLE_EQ(double(car_.Steering), -1.0);
 }
 
 TEST_F(EnemyTest, BrakesForSharpTurnsOnlyWhenFast) {
@@ -139,6 +150,34 @@ TEST_F(EnemyTest, StuckCarGoesBackToTheWaypointBeforeTheCurrentOne) {
 
     car_.Spin = 5900;
     EXPECT_FALSE(Drive({{200, 0}}, 0));
+}
+
+// A car held against a barrier: its own stall cut keeps its Spin near 3000, far
+// below the 6000 of the stuck rule, so the time it has stood still puts it back.
+TEST_F(EnemyTest, CarStandingStillForThreeSecondsIsPutBackAtAnyFrameRate) {
+    for (const auto& [scale, frames] : {std::pair{1.0L, 231}, std::pair{2.5L, 93}}) {
+        FrameScale = scale;
+        route_ = {{200, 0}, {-30, 4}};
+        driver_.SetRoute(route_);
+        driver_.WaypointIndex = 1;
+        for (int round = 0; round < 2; ++round) {  // and again after the recovery
+            int frame = 0;
+            bool recovered = false;
+            while (!recovered && frame < 1000) {
+                car_.Location = {0, 0, 0};
+                car_.Spin = 400;  // the car's stall cut
+                recovered = driver_.Update(gates_);
+                ++frame;
+            }
+            EXPECT_EQ(frame, frames) << "scale " << double(scale) << " round " << round;
+            EXPECT_EQ(car_.Location.x, 200.0f);
+            EXPECT_EQ(car_.Location.y, -48.0f);
+        }
+        // A new route starts the count again.
+        driver_.StillTime = 2.99L;
+        driver_.SetRoute(route_);
+        EXPECT_DOUBLE_EQ(double(driver_.StillTime), 0.0);
+    }
 }
 
 TEST_F(EnemyTest, OverturnedCarIsRecovered) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "tools/assetgen/barrier_runs.h"
+
 #include "world/track_tables.h"
 
 namespace assetgen {
@@ -112,6 +114,7 @@ TrackLayout::TrackLayout(int slot) : slot_(slot) {
     Widen();
     Narrow();
     BuildBarriers();
+    ChamferCrossingCorners(blocks_, kCrossingCornerCut, kBlockLength);
     for (const RoadFeature& feature : features_) {
         if (!OnRoad(feature.point)) {
             throw std::runtime_error("track " + std::to_string(slot) + ": a " + feature.what +

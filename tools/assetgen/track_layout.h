@@ -44,6 +44,7 @@ public:
     static constexpr double kBarrierThickness = 1.6;
     static constexpr double kBarrierHeight = 2.4;
     static constexpr double kBlockLength = 3.0;
+    static constexpr double kCrossingCornerCut = 8.0;  // each wall, back from a crossing corner
 
     // slot 1..5. Throws std::runtime_error when a feature cannot be given room.
     explicit TrackLayout(int slot);

@@ -10,6 +10,7 @@
 #include "tools/assetgen/palette.h"
 #include "tools/assetgen/random.h"
 #include "tools/assetgen/track_art.h"
+#include "tools/assetgen/barrier_runs.h"
 #include "tools/assetgen/track_layout.h"
 #include "world/track_tables.h"
 
@@ -109,17 +110,6 @@ void AddBlock(MeshBuilder& mesh, const BarrierBlock& block, int swatch, double s
 // one side instead of resting its nose on a square corner.
 constexpr double kPostRadius = 1.1;
 constexpr int kPostSegments = 12;
-
-bool SamePoint(P2 p, P2 q) { return std::hypot(p.x - q.x, p.z - q.z) < 1e-6; }
-
-// Whether another block of the same wall ends at `block`'s a (`atA`) or b end.
-bool Joined(const std::vector<BarrierBlock>& blocks, const BarrierBlock& block, bool atA) {
-    for (const BarrierBlock& other : blocks) {
-        if (&other == &block || other.inset != block.inset) continue;
-        if (atA ? SamePoint(other.b, block.a) : SamePoint(other.a, block.b)) return true;
-    }
-    return false;
-}
 
 void AddPosts(MeshBuilder& mesh, const std::vector<BarrierBlock>& blocks, double height, int swatch) {
     for (const BarrierBlock& block : blocks) {
