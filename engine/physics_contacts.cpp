@@ -20,8 +20,11 @@ constexpr double kSidewaysGrip = 4.0;
 // units a second. A car whose front wheels spin against a barrier thus slides its
 // nose along the barrier and gets away, instead of standing there for good. A rear
 // tyre loses it only while it spins faster than the car goes, so braking never turns
-// a car round.
+// a car round, and only while the car all but stands (its hub slower than
+// kRearSlideSpeed, units a second): at speed a driver pulling away from a slow bend
+// would otherwise spin round under power.
 constexpr double kGripLossSlip = 5.0;
+constexpr double kRearSlideSpeed = 3.0;
 // Other pairs (bodies on walls, on the table and on each other) count it in
 // thousandths: they are slick, so a car that meets a wall slides along it.
 constexpr double kPlainFrictionUnit = 0.001;
@@ -203,7 +206,7 @@ double PhysicsWorld::GripLeft(const Wheel& wheel, const dContact& contact) const
     const double ground = dCalcVectorDot3(hub, rolling);      // the wheel over the road
     const bool spinning = std::fabs(ground - slip) > std::fabs(ground);
     const bool front = wheel.position.x > 0;
-    if (!front && !spinning) return 1;
+    if (!front && (!spinning || std::fabs(ground) > kRearSlideSpeed)) return 1;
     const double ratio = slip / kGripLossSlip;
     return 1 / (1 + ratio * ratio);
 }

@@ -42,10 +42,10 @@ double Bearing(double dx, double dz) { return static_cast<double>(OrientationAng
 // The speed a corner of `turn` degrees can be taken at.
 double CornerSpeed(double turn) {
     if (turn < 15) return kTopSpeed;
-    if (turn < 35) return 60;
-    if (turn < 60) return 45;
-    if (turn < 100) return 30;
-    return 19.5;
+    if (turn < 35) return 66;
+    if (turn < 60) return 49.5;
+    if (turn < 100) return 33;
+    return 21.5;
 }
 
 // a - b folded into -180..180 degrees.

@@ -112,35 +112,10 @@ TEST_F(AiRaceFlow, TenCarsCanBeAskedForMeasurements) {
     EXPECT_EQ(Cars(run).size(), 10u);
 }
 
-// What the driving holds today, as a guard against losing it: of the 35 drivers on
-// the five tracks, at least 28 make two laps within 75 % of the level-1 Easy limit
-// (31 to 34 do; track 5's hairpins cost the most), at least 4 on every track, and
-// none is put back by its recovery more than twice a lap.
-TEST_F(AiRaceFlow, MostDriversDoTwoLapsOnEveryTrackWithinTheTimeLimit) {
-    int inTime = 0, cars = 0;
-    for (int track = 1; track <= 5; ++track) {
-        const double limit = 0.75 * kEasyLevelOneLimit[track - 1];
-        const HeadlessResult run = Race(track, limit, 16);
-        ASSERT_EQ(run.exitCode, 0) << run.log;
-        int trackInTime = 0;
-        for (const CarLine& car : Cars(run)) {
-            ++cars;
-            if (car.laps >= 2 && car.TwoLaps() <= limit) ++trackInTime;
-            EXPECT_LE(car.resets, 2 * std::max(car.laps, 1)) << "track " << track << ": more than two recoveries a lap";
-        }
-        EXPECT_GE(trackInTime, 4) << "track " << track << ": " << run.report;
-        inTime += trackInTime;
-    }
-    EXPECT_EQ(cars, 35);
-    EXPECT_GE(inTime, 28);
-}
-
-// The feel the physics and the generated cars must give the drivers. Disabled until
-// the tuning holds on every track: today 32 to 34 of the 35 drivers make it (track
-// 5's hairpins, taken too fast, cost the others their time), and a driver's two-lap
-// time still moves by 10 % and more between frame times, because small differences
-// grow into different knocks against barriers and other cars.
-TEST_F(AiRaceFlow, DISABLED_EveryDriverDoesTwoLapsOnEveryTrackWellWithinTheTimeLimit) {
+// The feel the physics, the generated tracks and the drivers' recoveries give: on
+// every track all seven drivers make two laps within 75 % of the level-1 Easy limit,
+// and none is put back by its recovery more than twice a lap.
+TEST_F(AiRaceFlow, EveryDriverDoesTwoLapsOnEveryTrackWellWithinTheTimeLimit) {
     for (int track = 1; track <= 5; ++track) {
         const double limit = 0.75 * kEasyLevelOneLimit[track - 1];
         const HeadlessResult run = Race(track, limit, 16);
@@ -157,6 +132,11 @@ TEST_F(AiRaceFlow, DISABLED_EveryDriverDoesTwoLapsOnEveryTrackWellWithinTheTimeL
     }
 }
 
+// Disabled: the drivers' rules decide by thresholds (a 20-degree dead band, braking
+// above 35 degrees) on the heading measured in the frame before, so a frame time of
+// 8 or 33 ms moves a braking point or a turn-in by a frame, and the difference grows
+// into another line through the next bends; even a single car on an empty track
+// differs by 3 to 20 % between the three frame times, and knocks between cars add to it.
 TEST_F(AiRaceFlow, DISABLED_TwoLapTimesDoNotDependOnTheFrameRate) {
     const double seconds = 0.75 * kEasyLevelOneLimit[0];
     std::map<std::pair<int, int>, std::vector<double>> times;
