@@ -138,6 +138,11 @@ bool TCar::IsOverturned() {
     return Overturned && OverturnedTime > 3;
 }
 
+void TCar::MeasureNow() {
+    Location = iBodyLocation(Chassis);
+    MeasureOrientation(iBodyOrientation(Chassis));
+}
+
 void TCar::MeasureOrientation(const Quaternion& orientation) {
     const Vec3 forward = iVectorRotate({1, 0, 0}, orientation);
     Heading = OrientationAngle(forward.z, forward.x);
@@ -153,9 +158,8 @@ void TCar::Update(const CarRaceView& race) {
     }
     if (ReverseTimer > 0) ReverseTimer -= kTickSeconds * FrameScale;
 
-    Location = iBodyLocation(Chassis);
+    MeasureNow();
     const Vec3 v = iBodyVelocity(Chassis);
-    MeasureOrientation(iBodyOrientation(Chassis));
 
     if (race.trackNo >= 1 && race.trackNo <= kTrackSlots) {
         const EngineHandle pair = ChassisTrackPairs[race.trackNo - 1];

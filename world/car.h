@@ -124,6 +124,9 @@ public:
     // Stops all six sounds (race end, leaving the race).
     void StopSounds();
 
+    // Location, Heading and Roll read from the chassis as it is now; Update starts with it.
+    void MeasureNow();
+
 private:
     void MeasureOrientation(const Quaternion& orientation);
     void UpdateSounds();

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <regex>
 #include <string>
@@ -132,19 +133,53 @@ TEST_F(AiRaceFlow, EveryDriverDoesTwoLapsOnEveryTrackWellWithinTheTimeLimit) {
     }
 }
 
-// Disabled: the drivers' rules decide by thresholds (a 20-degree dead band, braking
-// above 35 degrees) on the heading measured in the frame before, so a frame time of
-// 8 or 33 ms moves a braking point or a turn-in by a frame, and the difference grows
-// into another line through the next bends; even a single car on an empty track
-// differs by 3 to 20 % between the three frame times, and knocks between cars add to it.
-TEST_F(AiRaceFlow, DISABLED_TwoLapTimesDoNotDependOnTheFrameRate) {
-    const double seconds = 0.75 * kEasyLevelOneLimit[0];
+// Two-lap times of the drivers of one race on track 1 at 8, 16 and 33 ms frames.
+std::map<std::pair<int, int>, std::vector<double>> TwoLapTimesByFrameTime(
+    const std::function<HeadlessResult(double frameMs)>& race) {
     std::map<std::pair<int, int>, std::vector<double>> times;
     for (const double frameMs : {8.0, 16.0, 33.0}) {
-        const HeadlessResult run = Race(1, seconds, frameMs);
-        ASSERT_EQ(run.exitCode, 0) << run.log;
+        const HeadlessResult run = race(frameMs);
+        EXPECT_EQ(run.exitCode, 0) << run.log;
         for (const CarLine& car : Cars(run)) times[{car.model, car.instance}].push_back(car.TwoLaps());
     }
+    return times;
+}
+
+// What holds of the frame rate today: a driver alone on the track makes the same
+// two laps within 3 % at 8, 16 and 33 ms frames, and the seven-car field's mean
+// two-lap time moves by less than 5 % (before the drivers read their car afresh each
+// frame, 33 ms frames made the field 8 to 28 % slower).
+TEST_F(AiRaceFlow, ALoneDriverAndTheFieldKeepTheirTimesAtEveryFrameRate) {
+    const double seconds = 0.75 * kEasyLevelOneLimit[0];
+    const auto alone = TwoLapTimesByFrameTime([&](double frameMs) { return Race(1, seconds, frameMs, "--ai-cars 1"); });
+    ASSERT_EQ(alone.size(), 1u);
+    const std::vector<double>& laps = alone.begin()->second;
+    ASSERT_EQ(laps.size(), 3u);
+    const auto [low, high] = std::minmax_element(laps.begin(), laps.end());
+    EXPECT_TRUE(std::isfinite(*high)) << "the lone driver did not do two laps";
+    EXPECT_LE(*high, 1.03 * *low) << laps[0] << " " << laps[1] << " " << laps[2];
+
+    const auto field = TwoLapTimesByFrameTime([&](double frameMs) { return Race(1, seconds, frameMs); });
+    ASSERT_EQ(field.size(), 7u);
+    std::vector<double> means(3, 0.0);
+    for (const auto& [car, times] : field) {
+        ASSERT_EQ(times.size(), 3u);
+        for (size_t k = 0; k < 3; ++k) means[k] += times[k] / 7;
+    }
+    const auto [slowest, fastest] = std::make_pair(*std::max_element(means.begin(), means.end()),
+                                                   *std::min_element(means.begin(), means.end()));
+    EXPECT_TRUE(std::isfinite(slowest)) << "a driver did not do two laps";
+    EXPECT_LE(slowest, 1.05 * fastest) << means[0] << " " << means[1] << " " << means[2];
+}
+
+// Disabled: each driver of the field within 3 %. The drivers' rules decide by
+// thresholds (a 20-degree dead band, braking above 35 degrees) sampled once a frame,
+// so another frame time moves a braking point or a turn-in a little, and in a field
+// of seven that grows into other knocks between cars: drivers differ by 3 to 15 %
+// between the three frame times, and by as much between 16 and 16.2 ms frames.
+TEST_F(AiRaceFlow, DISABLED_TwoLapTimesDoNotDependOnTheFrameRate) {
+    const double seconds = 0.75 * kEasyLevelOneLimit[0];
+    const auto times = TwoLapTimesByFrameTime([&](double frameMs) { return Race(1, seconds, frameMs); });
     ASSERT_EQ(times.size(), 7u);
     for (const auto& [car, laps] : times) {
         ASSERT_EQ(laps.size(), 3u);
