@@ -61,6 +61,32 @@ bool PushSideways(dContactGeom* contact) {
     return true;
 }
 
+// Two cars push each other apart across the table along the line between their
+// centres of mass, at its middle: a knock shoves a car aside or along but never turns
+// it, so a driver knocked in the pack keeps its heading instead of spinning round (in
+// a field of seven, knocks that turned the cars made every race another one: a
+// driver's two-lap time moved by 10-20 % with the frame time). False when the
+// centres stand one above the other.
+bool PushCentreToCentre(dBodyID body1, dBodyID body2, dContactGeom* contact) {
+    const dReal* c1 = dBodyGetPosition(body1);
+    const dReal* c2 = dBodyGetPosition(body2);
+    const dReal dx = c1[0] - c2[0], dz = c1[2] - c2[2];
+    const dReal apart = std::sqrt(dx * dx + dz * dz);
+    if (apart < 1e-6) return false;
+    dReal* n = contact->normal;
+    // The normal keeps the sense dCollide gave it.
+    const dReal along = (n[0] * dx + n[2] * dz) / apart;
+    const dReal sense = along >= 0 ? 1 : -1;
+    n[0] = sense * dx / apart;
+    n[1] = 0;
+    n[2] = sense * dz / apart;
+    contact->depth *= std::fabs(along);
+    contact->pos[0] = 0.5 * (c1[0] + c2[0]);
+    contact->pos[1] = 0.5 * (c1[1] + c2[1]);
+    contact->pos[2] = 0.5 * (c1[2] + c2[2]);
+    return true;
+}
+
 // Cars meet as toys on springs: a contact between two of them pushes them apart
 // without holding them (see kCarSpring).
 void SoftenBetweenCars(double step, dSurfaceParameters* surface) {
@@ -131,15 +157,13 @@ void PhysicsWorld::Collide(dGeomID geom1, dGeomID geom2) {
     const bool carFirst = record1 && !record1->wheels.empty() && moving1;
     const bool carSecond = record2 && !record2->wheels.empty() && moving2;
     for (int i = 0; i < count; ++i) {
-        // A car (a body on wheels) is pushed by another car or by a wall only across
-        // the table and at the height of its centre of mass: a knock shoves and
-        // turns it, but never climbs it onto the other, lifts it or rolls it over.
-        if (cars && !PushSideways(&contacts[i].geom)) continue;
+        // A car (a body on wheels) is pushed by a wall only across the table and at the
+        // height of its centre of mass: a knock shoves and turns it, but never lifts it
+        // or rolls it over. Two cars push each other apart centre to centre.
+        if (cars && !PushCentreToCentre(ode1, ode2, &contacts[i].geom)) continue;
         bool wall = false;
-        if (cars) {
-            contacts[i].geom.pos[1] = 0.5 * (dBodyGetPosition(ode1)[1] + dBodyGetPosition(ode2)[1]);
-        } else if ((carFirst || carSecond) && std::fabs(contacts[i].geom.normal[1]) < kSteepest &&
-                   PushSideways(&contacts[i].geom)) {
+        if (!cars && (carFirst || carSecond) && std::fabs(contacts[i].geom.normal[1]) < kSteepest &&
+            PushSideways(&contacts[i].geom)) {
             contacts[i].geom.pos[1] = dBodyGetPosition(carFirst ? ode1 : ode2)[1];
             wall = true;
         }

@@ -208,6 +208,31 @@ TEST_F(PhysicsPairsTest, CarsThatMeetPushEachOtherOnlySideways) {
     EXPECT_GT(lowestUp, 0.9f) << "a car was tipped";
 }
 
+// A car driven into the side of a standing one off its middle (a T-bone in the pack):
+// the standing car is shoved away without being turned, so its driver does not spin.
+TEST_F(PhysicsPairsTest, AKnockBetweenCarsShovesTheStruckCarWithoutTurningIt) {
+    const EngineHandle slab = CreateSlab(200);
+    const Car striker = CreateCar(slab, {-12, 0.9f, 0}, 0);
+    const Car struck = CreateCar(slab, {0, 0.9f, 1.2f}, 90);
+    iBodyBodyCreate(striker.chassis, struck.chassis);
+    const Vec3 start = iBodyLocation(struck.chassis);
+    const float heading = Heading(struck.chassis);
+    float turned = 0;
+    for (int frame = 0; frame < 200; ++frame) {
+        for (const Car* car : {&striker, &struck}) ApplyCarGravity(*car);
+        for (int w = 2; w < 4; ++w) {
+            iWheelSpinSet(striker.wheels[w], 5000);
+            iWheelPowerSet(striker.wheels[w], 1600);
+        }
+        Frame(kStep);
+        const float off = std::fabs(Heading(struck.chassis) - heading);
+        turned = std::fmax(turned, std::fmin(off, 360 - off));
+    }
+    const Vec3 end = iBodyLocation(struck.chassis);
+    EXPECT_GT(std::hypot(end.x - start.x, end.z - start.z), 2.0f) << "the struck car was not shoved";
+    EXPECT_LT(turned, 1.0f);
+}
+
 // A car driven nose-first into a barrier with its front wheels turned (what a
 // computer driver does after overshooting a bend) slides its nose along the
 // barrier and gets away, instead of standing against it for good.
