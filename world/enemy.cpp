@@ -54,7 +54,7 @@ bool TEnemy::Update(std::span<const track_tables::GateEntry> gates) {
     TCar& car = *Car;
     // Steer on where the car is now. The car's own Update measured it a frame ago, before
     // the last simulation steps: at 30 frames a second that lag alone made the drivers
-    // 10 to 28 % slower than at 60 or 120, so the race depended on the machine.
+    // 7 to 28 % slower than at 60 or 120, so the race depended on the machine.
     if (car.Chassis != 0) car.MeasureNow();
     const long double tick = FrameScale;
     const int count = static_cast<int>(Waypoints.size());

@@ -148,7 +148,7 @@ std::map<std::pair<int, int>, std::vector<double>> TwoLapTimesByFrameTime(
 // What holds of the frame rate today: a driver alone on the track makes the same
 // two laps within 3 % at 8, 16 and 33 ms frames, and the seven-car field's mean
 // two-lap time moves by less than 5 % (before the drivers read their car afresh each
-// frame, 33 ms frames made the field 8 to 28 % slower).
+// frame, 33 ms frames made the field 7 to 28 % slower).
 TEST_F(AiRaceFlow, ALoneDriverAndTheFieldKeepTheirTimesAtEveryFrameRate) {
     const double seconds = 0.75 * kEasyLevelOneLimit[0];
     const auto alone = TwoLapTimesByFrameTime([&](double frameMs) { return Race(1, seconds, frameMs, "--ai-cars 1"); });
