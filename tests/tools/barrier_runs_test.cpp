@@ -1,7 +1,8 @@
-// Barrier runs: joined block ends, and the cut corners where the walls of two
-// crossing roads meet.
+// Barrier runs: joined block ends, the cut corners where the walls of two crossing
+// roads meet, and the spines that fill the pockets inside hairpins.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -104,6 +105,90 @@ TEST(BarrierRuns, TrackFoursCrossingHasNoLooseWallEnds) {
     for (const P2& end : LooseEnds(layout.Blocks())) {
         EXPECT_GT(Distance(end, crossing), 30) << end.x + layout.OriginX() << ", " << end.z + layout.OriginZ();
     }
+}
+
+// A road edge, a point a unit, that comes in along the upper leg of a V pointing
+// -x (half angle 15 degrees, apex at the origin), is pinched there for three
+// samples, goes out along the lower leg and closes the loop far out at +x.
+std::vector<P2> PinchedEdge() {
+    const double slope = std::tan(15 * M_PI / 180);
+    std::vector<P2> edge;
+    for (int x = 40; x > 0; --x) edge.push_back({double(x), x * slope});
+    for (int k = 0; k < 3; ++k) edge.push_back({0, 0});
+    for (int x = 1; x <= 40; ++x) edge.push_back({double(x), -x * slope});
+    for (int z = -10; z < 11; ++z) edge.push_back({41, double(z)});
+    return edge;
+}
+
+double DistanceToSegment(P2 p, P2 a, P2 b) {
+    const double dx = b.x - a.x, dz = b.z - a.z;
+    if (dx == 0 && dz == 0) return Distance(p, a);
+    const double t = std::clamp(((p.x - a.x) * dx + (p.z - a.z) * dz) / (dx * dx + dz * dz), 0.0, 1.0);
+    return Distance(p, {a.x + dx * t, a.z + dz * t});
+}
+
+TEST(BarrierRuns, AHairpinPocketGetsASpineFromTheWallToNearThePinch) {
+    // The wall's loop closes across the pocket 12 units from the pinch.
+    std::vector<BarrierBlock> blocks = Wall({12, -2}, 0, 1, 2);
+    const std::vector<P2> edge = PinchedEdge();
+    assetgen::FillHairpinPockets(blocks, edge, 0.8, 0.2, 3);
+
+    ASSERT_GT(blocks.size(), 2u);
+    double nearest = 1e9, farthest = 0;
+    for (size_t k = 2; k < blocks.size(); ++k) {
+        const BarrierBlock& block = blocks[k];
+        EXPECT_LE(Distance(block.a, block.b), 3.01);
+        for (const P2 p : {block.a, block.b}) {
+            EXPECT_NEAR(p.z, 0, 1e-9);  // on the pocket's axis
+            nearest = std::min(nearest, p.x);
+            farthest = std::max(farthest, p.x);
+            // Its faces stay 0.2 off the road's edge, at its corners too.
+            for (const double side : {-0.8, 0.8}) {
+                for (size_t i = 0; i + 1 < edge.size(); ++i) {
+                    EXPECT_GE(DistanceToSegment({p.x, side}, edge[i], edge[i + 1]), 0.2 - 1e-6);
+                }
+            }
+        }
+    }
+    // As near the pinch as 1 unit of half width allows (1 / sin 15 = 3.86), and on to
+    // the wall's face (its centre line at 12, its face 0.8 nearer).
+    EXPECT_NEAR(nearest, 1 / std::sin(15 * M_PI / 180), 1e-6);
+    EXPECT_GT(farthest, 11.2);
+    EXPECT_LT(farthest, 12);
+}
+
+TEST(BarrierRuns, NoPinchOrNoWallNearItMeansNoSpine) {
+    std::vector<BarrierBlock> blocks = Wall({12, -2}, 0, 1, 2);
+    std::vector<P2> edge = PinchedEdge();
+    edge.erase(edge.begin() + 40, edge.begin() + 42);  // the apex once: the edge is not pinched
+    assetgen::FillHairpinPockets(blocks, edge, 0.8, 0.2, 3);
+    EXPECT_EQ(blocks.size(), 2u);
+
+    std::vector<BarrierBlock> far = Wall({30, -2}, 0, 1, 2);  // beyond the pocket's reach
+    assetgen::FillHairpinPockets(far, PinchedEdge(), 0.8, 0.2, 3);
+    EXPECT_EQ(far.size(), 2u);
+}
+
+// Track 5's hairpins are the only pinched bends: a wall stands within a few units of
+// every pinch, so no pocket of bare table is left inside them.
+TEST(BarrierRuns, EveryPinchOfTrackFiveHasAWallNearIt) {
+    const TrackLayout layout(5);
+    int pinches = 0;
+    for (const int side : {1, -1}) {
+        const std::vector<P2> edge = layout.Edge(side, 0);
+        for (size_t i = 0; i < edge.size(); ++i) {
+            const size_t m = edge.size();
+            const P2 p = edge[i], next = edge[(i + 1) % m], previous = edge[(i + m - 1) % m];
+            if (Distance(p, next) > 1e-9 || Distance(p, previous) < 1e-9) continue;  // not the start of a pinch
+            ++pinches;
+            double nearest = 1e9;
+            for (const BarrierBlock& block : layout.Blocks()) {
+                nearest = std::min(nearest, DistanceToSegment(p, block.a, block.b));
+            }
+            EXPECT_LT(nearest, 6) << "pinch at " << p.x + layout.OriginX() << ", " << p.z + layout.OriginZ();
+        }
+    }
+    EXPECT_EQ(pinches, 5);
 }
 
 }  // namespace

@@ -60,6 +60,27 @@ P2 TrimBack(std::vector<BarrierBlock>& blocks, std::vector<bool>& dead, WallEnd 
     }
 }
 
+// Distance from p to the segment a-b.
+double SegmentDistance(P2 p, P2 a, P2 b) {
+    const P2 ab{b.x - a.x, b.z - a.z};
+    const double lengthSquared = ab.x * ab.x + ab.z * ab.z;
+    if (lengthSquared == 0) return std::hypot(p.x - a.x, p.z - a.z);
+    const double t = std::clamp(((p.x - a.x) * ab.x + (p.z - a.z) * ab.z) / lengthSquared, 0.0, 1.0);
+    return std::hypot(p.x - (a.x + ab.x * t), p.z - (a.z + ab.z * t));
+}
+
+// Blocks about blockLength long from a to b, in that order.
+void AddRun(std::vector<BarrierBlock>& blocks, P2 a, P2 b, bool inset, double blockLength) {
+    const int pieces = std::max(1, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.z - a.z) / blockLength)));
+    P2 start = a;
+    for (int k = 1; k <= pieces; ++k) {
+        const double t = static_cast<double>(k) / pieces;
+        const P2 end = k == pieces ? b : P2{a.x + (b.x - a.x) * t, a.z + (b.z - a.z) * t};
+        blocks.push_back({start, end, inset});
+        start = end;
+    }
+}
+
 }  // namespace
 
 bool Joined(const std::vector<BarrierBlock>& blocks, const BarrierBlock& block, bool atA) {
@@ -93,15 +114,7 @@ void ChamferCrossingCorners(std::vector<BarrierBlock>& blocks, double cut, doubl
             const P2 from = TrimBack(blocks, dead, ends[i], cut);
             const P2 to = TrimBack(blocks, dead, ends[j], cut);
             // Blocks oriented like a run that carries on from the first wall into the second.
-            const P2 a = ends[i].atA ? to : from, b = ends[i].atA ? from : to;
-            const int pieces = std::max(1, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.z - a.z) / blockLength)));
-            P2 start = a;
-            for (int k = 1; k <= pieces; ++k) {
-                const double t = static_cast<double>(k) / pieces;
-                const P2 end = k == pieces ? b : P2{a.x + (b.x - a.x) * t, a.z + (b.z - a.z) * t};
-                corners.push_back({start, end, false});
-                start = end;
-            }
+            AddRun(corners, ends[i].atA ? to : from, ends[i].atA ? from : to, false, blockLength);
         }
     }
     std::vector<BarrierBlock> kept;
@@ -110,6 +123,41 @@ void ChamferCrossingCorners(std::vector<BarrierBlock>& blocks, double cut, doubl
     }
     kept.insert(kept.end(), corners.begin(), corners.end());
     blocks = std::move(kept);
+}
+
+void FillHairpinPockets(std::vector<BarrierBlock>& blocks, const std::vector<P2>& edge, double halfThickness,
+                        double clearance, double blockLength) {
+    // How far along each leg of the pinch its direction is read, in samples (about a unit each).
+    constexpr size_t kLegSamples = 8;
+    // A wall loop farther than this from the pinch is not this pocket's.
+    constexpr double kMostReach = 25.0;
+    const size_t m = edge.size();
+    if (m < 4 * kLegSamples) return;
+    const size_t original = blocks.size();
+    for (size_t first = 0; first < m; ++first) {
+        const size_t before = (first + m - 1) % m;
+        const P2 apex = edge[first];
+        if (SamePoint(edge[before], apex) || !SamePoint(edge[(first + 1) % m], apex)) continue;
+        size_t last = (first + 1) % m;
+        while (SamePoint(edge[(last + 1) % m], apex) && (last + 1) % m != first) last = (last + 1) % m;
+        const P2 inLeg = edge[(first + m - kLegSamples) % m], outLeg = edge[(last + kLegSamples) % m];
+        const P2 in = Unit({inLeg.x - apex.x, inLeg.z - apex.z});
+        const P2 out = Unit({outLeg.x - apex.x, outLeg.z - apex.z});
+        const P2 axis = Unit({in.x + out.x, in.z + out.z});
+        const double halfAngle = std::acos(std::clamp(in.x * out.x + in.z * out.z, -1.0, 1.0)) / 2;
+        if (halfAngle < 0.05 || halfAngle > 1.2) continue;  // no pocket to speak of
+        const double nearest = (halfThickness + clearance) / std::sin(halfAngle);
+        const auto at = [&](double r) { return P2{apex.x + axis.x * r, apex.z + axis.z * r}; };
+        // Out along the axis until the spine's end touches the wall's loop.
+        double reach = 0;
+        for (double r = nearest; r < kMostReach && reach == 0; r += 0.2) {
+            for (size_t k = 0; k < original; ++k) {
+                if (SegmentDistance(at(r), blocks[k].a, blocks[k].b) < 2 * halfThickness) reach = r;
+            }
+        }
+        if (reach <= nearest + 0.5) continue;
+        AddRun(blocks, at(reach + halfThickness), at(nearest), false, blockLength);
+    }
 }
 
 }  // namespace assetgen

@@ -22,4 +22,15 @@ bool Joined(const std::vector<BarrierBlock>& blocks, const BarrierBlock& block, 
 // car meeting it glances off into the road beyond.
 void ChamferCrossingCorners(std::vector<BarrierBlock>& blocks, double cut, double blockLength);
 
+// On the inside of a hairpin the road's edge is pinched to one point and the wall,
+// standing its usual gap back from both legs, closes in a loop about 10 units short
+// of it, leaving a pocket of bare table between the two kerbs. A driver cutting the
+// bend runs into the pocket and can come out of it heading back the way it came.
+// For each pinch of `edge` (a side's road edge, a point per sample) a spine of
+// blocks about `blockLength` long runs from the wall's loop towards the pinch, up to
+// where its faces (halfThickness from its centre line) would come within
+// `clearance` of the road's edge.
+void FillHairpinPockets(std::vector<BarrierBlock>& blocks, const std::vector<P2>& edge, double halfThickness,
+                        double clearance, double blockLength);
+
 }  // namespace assetgen

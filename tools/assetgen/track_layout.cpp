@@ -115,6 +115,9 @@ TrackLayout::TrackLayout(int slot) : slot_(slot) {
     Narrow();
     BuildBarriers();
     ChamferCrossingCorners(blocks_, kCrossingCornerCut, kBlockLength);
+    for (const int side : {1, -1}) {
+        FillHairpinPockets(blocks_, Edge(side, 0), kBarrierThickness / 2, kPocketClearance, kBlockLength);
+    }
     for (const RoadFeature& feature : features_) {
         if (!OnRoad(feature.point)) {
             throw std::runtime_error("track " + std::to_string(slot) + ": a " + feature.what +

@@ -45,6 +45,7 @@ public:
     static constexpr double kBarrierHeight = 2.4;
     static constexpr double kBlockLength = 3.0;
     static constexpr double kCrossingCornerCut = 8.0;  // each wall, back from a crossing corner
+    static constexpr double kPocketClearance = 0.2;    // a hairpin pocket's spine, face to road edge
 
     // slot 1..5. Throws std::runtime_error when a feature cannot be given room.
     explicit TrackLayout(int slot);
