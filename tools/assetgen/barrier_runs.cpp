@@ -148,14 +148,15 @@ void FillHairpinPockets(std::vector<BarrierBlock>& blocks, const std::vector<P2>
         if (halfAngle < 0.05 || halfAngle > 1.2) continue;  // no pocket to speak of
         const double nearest = (halfThickness + clearance) / std::sin(halfAngle);
         const auto at = [&](double r) { return P2{apex.x + axis.x * r, apex.z + axis.z * r}; };
+        const auto touchesWall = [&](P2 p) {
+            return std::any_of(blocks.begin(), blocks.begin() + original, [&](const BarrierBlock& block) {
+                return SegmentDistance(p, block.a, block.b) < 2 * halfThickness;
+            });
+        };
         // Out along the axis until the spine's end touches the wall's loop.
-        double reach = 0;
-        for (double r = nearest; r < kMostReach && reach == 0; r += 0.2) {
-            for (size_t k = 0; k < original; ++k) {
-                if (SegmentDistance(at(r), blocks[k].a, blocks[k].b) < 2 * halfThickness) reach = r;
-            }
-        }
-        if (reach <= nearest + 0.5) continue;
+        double reach = nearest;
+        while (reach < kMostReach && !touchesWall(at(reach))) reach += 0.2;
+        if (reach >= kMostReach || reach <= nearest + 0.5) continue;
         AddRun(blocks, at(reach + halfThickness), at(nearest), false, blockLength);
     }
 }
