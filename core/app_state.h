@@ -2,7 +2,9 @@
 #pragma once
 
 #include <atomic>
+#include <bitset>
 #include <cstdint>
+#include <initializer_list>
 
 // Written by the main thread and by the score-submission thread; read anew at every step.
 extern std::atomic<uint8_t> AppState;
@@ -34,13 +36,33 @@ enum AppStateValue : uint8_t {
     StateLeaving = 37,
 };
 
+// A set of AppState values.
+class StateSet {
+public:
+    StateSet() = default;
+    StateSet(std::initializer_list<AppStateValue> states) {
+        for (const AppStateValue state : states) bits_.set(state);
+    }
+    bool Has(uint8_t state) const { return bits_.test(state); }
+
+private:
+    std::bitset<256> bits_;
+};
+
 // The main menu and every screen that lives beside it.
-bool InMenuStates(uint8_t state);
+extern const StateSet MenuStates;
 // The options screen and its key-capture states.
-bool InOptionStates(uint8_t state);
+extern const StateSet OptionStates;
 // States with the race scene on screen behind them.
-bool InRaceSceneStates(uint8_t state);
-bool InNameEntryStates(uint8_t state);
+extern const StateSet RaceSceneStates;
+extern const StateSet NameEntryStates;
 // States in which the race's text line is drawn.
-bool InHudStates(uint8_t state);
-bool InRaceDialogStates(uint8_t state);
+extern const StateSet HudStates;
+extern const StateSet RaceDialogStates;
+
+inline bool InMenuStates(uint8_t state) { return MenuStates.Has(state); }
+inline bool InOptionStates(uint8_t state) { return OptionStates.Has(state); }
+inline bool InRaceSceneStates(uint8_t state) { return RaceSceneStates.Has(state); }
+inline bool InNameEntryStates(uint8_t state) { return NameEntryStates.Has(state); }
+inline bool InHudStates(uint8_t state) { return HudStates.Has(state); }
+inline bool InRaceDialogStates(uint8_t state) { return RaceDialogStates.Has(state); }

@@ -36,23 +36,30 @@ int TrackNo(const GameLinks& links) { return links.trackNo ? links.trackNo() : 0
 }  // namespace
 
 FrameDispatch::FrameDispatch(FrameTimer& timer, CursorSprite& cursor, PointerDispatch& pointer,
-                             const GameLinks& links)
-    : timer_(timer), cursor_(cursor), pointer_(pointer), links_(links) {}
+                             const GameLinks& links, const ScreenTable& screens)
+    : timer_(timer), cursor_(cursor), pointer_(pointer), links_(links), screens_(screens) {}
 
 void FrameDispatch::RunStep() {
     timer_.Measure();
-    if (AppState == StateLeaving) return;
+    if (AppState == StateLeaving) {
+        Call(links_.leavingStep);
+        return;
+    }
 
     if (AppState == StateRace || AppState == StatePause) {
         cursor_.Hide();
     } else {
         cursor_.Show();
     }
-    KeyboardStep();
-    pointer_.HoverStep();
-    pointer_.ClickStep();
+    const bool inputBlocked = links_.menuInputBlocked && links_.menuInputBlocked();
+    if (!inputBlocked) {
+        KeyboardStep();
+        pointer_.HoverStep();
+        pointer_.ClickStep();
+    }
 
-    if (InNameEntryStates(AppState)) Call(links_.nameEntryUpdate);
+    // The menu screens, then the name entry; each decides itself what to draw for the state.
+    screens_.Update(AppState);
     if (AppState == StateRace) Call(links_.updateRace);
     const uint8_t state = AppState;
     if (InHudStates(state)) Call(links_.drawHud, state);
@@ -67,16 +74,12 @@ void FrameDispatch::KeyboardStep() {
         case StatePause:
             PauseKeys();
             break;
-        case StateNameEntry:
-        case StateNameEntryName:
-        case StateNameEntryCountry:
-            Call(links_.nameEntryKeys);
-            break;
         case StateSendResultAsk:
         case StateSendFailed:
             if (iKeyClick(kEscape) != 0) ReturnToMenu();
             break;
         default:
+            screens_.Keys(AppState);
             break;
     }
 }

@@ -5,11 +5,13 @@
 #include "core/frame_timer.h"
 #include "core/game_links.h"
 #include "core/pointer_dispatch.h"
+#include "core/screen_table.h"
 
 class FrameDispatch {
 public:
-    // `links` reach the race and the screens over it; they must outlive the dispatch.
-    FrameDispatch(FrameTimer& timer, CursorSprite& cursor, PointerDispatch& pointer, const GameLinks& links);
+    // `links` reach the race and `screens` every screen; both must outlive the dispatch.
+    FrameDispatch(FrameTimer& timer, CursorSprite& cursor, PointerDispatch& pointer, const GameLinks& links,
+                  const ScreenTable& screens);
 
     // Once per frame between iEngineRunBegin and iEngineRunEnd.
     void RunStep();
@@ -26,6 +28,7 @@ private:
     CursorSprite& cursor_;
     PointerDispatch& pointer_;
     const GameLinks& links_;
+    const ScreenTable& screens_;
 };
 
 // The race-side steps of ReturnToMenu for this run (the links' leaveRace); nullptr

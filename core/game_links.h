@@ -1,5 +1,5 @@
-// What the init phase, the per-frame dispatch and ReturnToMenu ask of the race and
-// of the screens over it.
+// What the init phase, the per-frame dispatch and ReturnToMenu ask of the race and of
+// the main menu. The screens themselves answer through the screen table.
 //
 // core/ is built below race/ and menus/ and never names their classes. The program's
 // composition root (ProgramObjects) owns the race and the screens and fills one
@@ -13,8 +13,9 @@
 struct GameLinks {
     // Init phase.
     std::function<void()> makeChaseCamera;     // a new chase camera on MainCamera (both kinds of init phase)
-    std::function<void()> makeSideScreens;     // first init phase: the name-entry screen's Init
-    std::function<void()> rebuildSideScreens;  // later init phase: the name-entry screen's Build
+    // The main menu's opening arrangement: at first start its buttons hidden and parked to
+    // slide in; after a re-creation its buttons hidden until its update places them again.
+    std::function<void()> arrangeMainMenu;
     std::function<void()> makeRace;            // first init phase, step 18: the race object, not built
     std::function<void()> rebuildRace;         // later init phase: RebuildRace when the race was built
     // Later init phase in a race-scene state, after the camera was put at (0, 100, 0):
@@ -24,8 +25,12 @@ struct GameLinks {
     // Per frame.
     std::function<void()> updateRace;          // AppState 4: UpdateRace
     std::function<void(uint8_t state)> drawHud;  // AppState 4, 14, 16: the race's text line
-    std::function<void()> nameEntryKeys;       // AppState 19, 20, 21: the name entry's key step
-    std::function<void()> nameEntryUpdate;     // AppState 19, 20, 21: the name entry's update
+    // True while a screen change animates and the menus take no input: the exit question's
+    // leaving flag, the difficulty screen's start-race flag, or (in a menu state) the main
+    // menu's buttons still moving.
+    std::function<bool()> menuInputBlocked;
+    // AppState 37: the whole frame is the leaving screen's (it ends the frame loop when done).
+    std::function<void()> leavingStep;
 
     // Pause, resume and the boss key.
     std::function<void(bool shown)> showPauseSprite;

@@ -22,8 +22,9 @@ void Call(const Hook& hook) {
 }
 }  // namespace
 
-InitPhase::InitPhase(FrameTimer& timer, LoadingScreen& loading, CursorSprite& cursor, const GameLinks& links)
-    : timer_(timer), loading_(loading), cursor_(cursor), links_(links) {}
+InitPhase::InitPhase(FrameTimer& timer, LoadingScreen& loading, CursorSprite& cursor, const GameLinks& links,
+                     const ScreenTable& screens)
+    : timer_(timer), loading_(loading), cursor_(cursor), links_(links), screens_(screens) {}
 
 void InitPhase::Run() {
     CommonSteps();
@@ -80,9 +81,11 @@ void InitPhase::FirstTime() {
     MakeFonts();
     loading_.Advance();  // 3
 
+    screens_.Init(LoadingGroup::MainMenu);
     loading_.Advance();  // 4: main menu and exit question
-    Call(links_.makeSideScreens);
+    screens_.Init(LoadingGroup::SideScreens);
     loading_.Advance();  // 5: high scores, help, options, name entry
+    screens_.Init(LoadingGroup::ChoiceScreens);
     loading_.Advance();  // 6: car and difficulty choice, in-race dialog
     MakeSoundsAndMusic();
     loading_.Advance();  // 7
@@ -94,6 +97,7 @@ void InitPhase::FirstTime() {
 
     cursor_.Show();
     AppState = StateMainMenu;
+    Call(links_.arrangeMainMenu);
     loading_.Advance();  // 9
     platform::Sleep(kLoadingPauseMs);
 
@@ -116,9 +120,11 @@ void InitPhase::AfterSuspend() {
     MakeFonts();
     loading_.Advance();
 
+    screens_.Rebuild(LoadingGroup::MainMenu);
     loading_.Advance();  // main menu and exit question rebuilt
-    Call(links_.rebuildSideScreens);
+    screens_.Rebuild(LoadingGroup::SideScreens);
     loading_.Advance();  // side screens rebuilt
+    screens_.Rebuild(LoadingGroup::ChoiceScreens);
     loading_.Advance();  // choice screens and dialog rebuilt
     MakeSoundsAndMusic();
     loading_.Advance();
@@ -127,6 +133,7 @@ void InitPhase::AfterSuspend() {
     cursor_.Build(Shared.MainCamera);
     iLightDirectionalSet(&kLightDirection, kLightColor.data());
     iMouseResolutionSet(800);
+    Call(links_.arrangeMainMenu);
     loading_.Advance();
     platform::Sleep(kLoadingPauseMs);
 

@@ -7,11 +7,13 @@
 #include "core/frame_timer.h"
 #include "core/game_links.h"
 #include "core/loading_screen.h"
+#include "core/screen_table.h"
 
 class InitPhase {
 public:
-    // `links` reach the race and the screens; they must outlive the init phase.
-    InitPhase(FrameTimer& timer, LoadingScreen& loading, CursorSprite& cursor, const GameLinks& links);
+    // `links` reach the race and `screens` every screen; both must outlive the init phase.
+    InitPhase(FrameTimer& timer, LoadingScreen& loading, CursorSprite& cursor, const GameLinks& links,
+              const ScreenTable& screens);
 
     void Run();
     bool Done() const { return initDone_; }
@@ -28,5 +30,6 @@ private:
     LoadingScreen& loading_;
     CursorSprite& cursor_;
     const GameLinks& links_;
+    const ScreenTable& screens_;
     bool initDone_ = false;  // the first init phase has completed
 };

@@ -19,11 +19,8 @@ PointerDispatch::Input PointerDispatch::LiveInput() {
     return {ReadMenuPointer, [] { return iMouseButtonClick(0) != 0; }};
 }
 
-PointerDispatch::PointerDispatch(CursorSprite& cursor, Input input) : cursor_(cursor), input_(std::move(input)) {}
-
-void PointerDispatch::SetHoverHandler(uint8_t state, Handler handler) { hover_[state] = std::move(handler); }
-
-void PointerDispatch::SetClickHandler(uint8_t state, Handler handler) { click_[state] = std::move(handler); }
+PointerDispatch::PointerDispatch(CursorSprite& cursor, const ScreenTable& screens, Input input)
+    : cursor_(cursor), screens_(screens), input_(std::move(input)) {}
 
 void PointerDispatch::SetMainMenuHandlers(Handler hover, Handler click) {
     mainMenuHover_ = std::move(hover);
@@ -45,7 +42,7 @@ void PointerDispatch::HoverStep() {
     if (point->x == previous_.x && point->y == previous_.y) return;
 
     if (TakesMainMenuButtons(AppState) && mainMenuHover_) mainMenuHover_(point->x, point->y);
-    if (const Handler& handler = hover_[AppState]) handler(point->x, point->y);
+    screens_.Hover(AppState, point->x, point->y);
     previous_ = *point;
 }
 
@@ -56,5 +53,5 @@ void PointerDispatch::ClickStep() {
 
     if (!input_.leftClick || !input_.leftClick()) return;
     if (TakesMainMenuButtons(AppState) && mainMenuClick_) mainMenuClick_(point->x, point->y);
-    if (const Handler& handler = click_[AppState]) handler(point->x, point->y);
+    screens_.Click(AppState, point->x, point->y);
 }

@@ -1,14 +1,14 @@
 // The pointer's hover and click steps of the run step: the cursor sprite, then the
-// main menu's buttons, then the handler the screens' owner registered for AppState.
+// main menu's buttons, then the screen of the current AppState in the screen table.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
 
 #include "core/cursor_sprite.h"
 #include "core/pointer_position.h"
+#include "core/screen_table.h"
 
 class PointerDispatch {
 public:
@@ -23,12 +23,9 @@ public:
     };
     static Input LiveInput();
 
-    explicit PointerDispatch(CursorSprite& cursor, Input input = LiveInput());
+    // `screens` must outlive the dispatch; a state without a row or hook does nothing.
+    PointerDispatch(CursorSprite& cursor, const ScreenTable& screens, Input input = LiveInput());
 
-    // The screens' owner registers one hover and one click handler per AppState
-    // (for example the name entry's for 19, 20 and 21); a state without one does nothing.
-    void SetHoverHandler(uint8_t state, Handler handler);
-    void SetClickHandler(uint8_t state, Handler handler);
     // The main menu's buttons, tried before the state's handler in every menu state
     // except the two questions (11, 13): selection on hover, activation on click.
     void SetMainMenuHandlers(Handler hover, Handler click);
@@ -48,9 +45,8 @@ private:
     static bool TakesMainMenuButtons(uint8_t state);
 
     CursorSprite& cursor_;
+    const ScreenTable& screens_;
     Input input_;
-    std::array<Handler, 256> hover_{};
-    std::array<Handler, 256> click_{};
     Handler mainMenuHover_;
     Handler mainMenuClick_;
     MenuPoint previous_{};  // the pointer at the last hover step that saw it

@@ -29,11 +29,14 @@ TRecordInputMenu::Hooks NameEntryHooks(const std::unique_ptr<TGame>& game) {
 
 ProgramObjects::ProgramObjects(ProgramOptions options)
     : options_(std::move(options)),
-      initPhase_(timer_, loading_, cursor_, links_),
-      pointer_(cursor_),
-      dispatch_(timer_, cursor_, pointer_, links_),
+      initPhase_(timer_, loading_, cursor_, links_, screens_),
+      pointer_(cursor_, screens_),
+      dispatch_(timer_, cursor_, pointer_, links_, screens_),
+      mainMenu_(screens_, MainMenuHooks()),
+      exitMenu_(ExitMenuHooks()),
       nameEntry_(NameEntryHooks(game_)) {
     Connect();
+    AddScreens();
     SetReturnToMenuLinks(&links_);
 }
 
@@ -69,6 +72,11 @@ void ProgramObjects::StartChosenGame() {
     chosenGameStarted_ = true;
     CurrentDifficulty = options_.newGame->difficulty;
     SelectedCar = options_.newGame->car;
+    StartGame();
+}
+
+void ProgramObjects::StartGame() {
+    if (!game_) return;
     game_->NewGame();
     AppState = StateRace;
 }
@@ -76,20 +84,18 @@ void ProgramObjects::StartChosenGame() {
 void ProgramObjects::Connect() {
     ConnectInitPhase();
     ConnectFrame();
-    for (const uint8_t state : {StateNameEntry, StateNameEntryName, StateNameEntryCountry}) {
-        pointer_.SetHoverHandler(state, [this](long double x, long double y) {
-            nameEntry_.Hover(static_cast<double>(x), static_cast<double>(y));
-        });
-        pointer_.SetClickHandler(state, [this](long double x, long double y) {
-            nameEntry_.Click(static_cast<double>(x), static_cast<double>(y));
-        });
-    }
+    pointer_.SetMainMenuHandlers(
+        [this](long double x, long double y) { mainMenu_.Hover(static_cast<double>(x), static_cast<double>(y)); },
+        [this](long double x, long double y) { mainMenu_.Click(static_cast<double>(x), static_cast<double>(y)); });
 }
 
 void ProgramObjects::ConnectInitPhase() {
     links_.makeChaseCamera = [this] { MakeChaseCamera(); };
-    links_.makeSideScreens = [this] { nameEntry_.Init(); };
-    links_.rebuildSideScreens = [this] { nameEntry_.Build(); };
+    links_.arrangeMainMenu = [this] {
+        if (initPhase_.Done()) return;  // after a re-creation the update re-applies the stored places
+        mainMenu_.ShowButtons();
+        mainMenu_.ParkButtons();
+    };
     links_.makeRace = [this] { MakeRace(); };
     links_.rebuildRace = [this] {
         if (game_ && game_->Built) game_->RebuildRace();
@@ -108,8 +114,8 @@ void ProgramObjects::ConnectFrame() {
     links_.drawHud = [this](uint8_t state) {
         if (game_) DrawHudLine(game_->Hud(), game_->BlinkPhase, state, Shared.Fonts[1]);
     };
-    links_.nameEntryKeys = [this] { nameEntry_.KeyStep(); };
-    links_.nameEntryUpdate = [this] { nameEntry_.Update(); };
+    links_.menuInputBlocked = [this] { return MenuInputBlocked(); };
+    links_.leavingStep = [] { iEngineIsRenderingSet(0); };
     links_.showPauseSprite = [this](bool shown) {
         if (!game_) return;
         if (shown) {

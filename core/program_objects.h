@@ -1,5 +1,6 @@
 // ProgramObjects: the program's composition root. It owns the core's objects, the
-// screens and the race, connects them through GameLinks, and runs the window cycle.
+// screens and the race, gives every screen its row in the screen table, connects the
+// race through GameLinks, and runs the window cycle.
 #pragma once
 
 #include <memory>
@@ -13,6 +14,9 @@
 #include "core/loading_screen.h"
 #include "core/pointer_dispatch.h"
 #include "core/program_entry.h"
+#include "core/screen_table.h"
+#include "menus/exit_menu.h"
+#include "menus/main_menu.h"
 #include "menus/record_input_menu.h"
 #include "race/game.h"
 
@@ -32,11 +36,20 @@ public:
 
     // The race object, made by the first init phase; nullptr before.
     const TGame* Race() const { return game_.get(); }
+    const TMainMenu& MainMenu() const { return mainMenu_; }
 
 private:
     void Connect();
     void ConnectInitPhase();
     void ConnectFrame();
+    void AddScreens();
+    void AddMainMenuAndExitQuestion();
+    void AddNameEntry();
+    TMainMenu::Hooks MainMenuHooks();
+    TExitMenu::Hooks ExitMenuHooks();
+    bool MenuInputBlocked() const;
+    // The race begins when the main menu's column is out: NewGame and AppState 4.
+    void StartGame();
     void RunStep();
     // The --new-game start, once, in the first frame of the main menu.
     void StartChosenGame();
@@ -49,10 +62,13 @@ private:
     LoadingScreen loading_;
     CursorSprite cursor_;
     GameLinks links_;
+    ScreenTable screens_;
     InitPhase initPhase_;
     PointerDispatch pointer_;
     FrameDispatch dispatch_;
     std::unique_ptr<TGame> game_;
+    TMainMenu mainMenu_;
+    TExitMenu exitMenu_;
     TRecordInputMenu nameEntry_;
     // Each engine opening makes a new chase camera; the old ones (their engine objects
     // gone with the engine) are kept, never destroyed while the program runs.

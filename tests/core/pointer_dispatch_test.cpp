@@ -69,19 +69,24 @@ protected:
     std::optional<MenuPoint> pointer = FullScreenPointer(0.25, 0.25);
     bool clicked = false;
     std::vector<std::string> calls;
-    PointerDispatch dispatch{cursor, {[this] { return pointer; }, [this] { return clicked; }}};
+    ScreenTable screens;
+    PointerDispatch dispatch{cursor, screens, {[this] { return pointer; }, [this] { return clicked; }}};
 
     void SetUp() override {
         FrameScale = 1;
         AppState = StateNameEntry;
-        for (uint8_t state : {StateNameEntry, StateNameEntryName, StateNameEntryCountry, StateMainMenu,
-                              StateCarChoice, StateExitConfirm}) {
-            dispatch.SetHoverHandler(state, [this, state](long double x, long double y) {
+        for (AppStateValue state : {StateNameEntry, StateNameEntryName, StateNameEntryCountry, StateMainMenu,
+                                    StateCarChoice, StateExitConfirm}) {
+            ScreenRow row;
+            row.name = "screen " + std::to_string(state);
+            row.states = {state};
+            row.hover = [this, state](long double x, long double y) {
                 calls.push_back("hover " + std::to_string(state) + " " + Point(x, y));
-            });
-            dispatch.SetClickHandler(state, [this, state](long double x, long double y) {
+            };
+            row.click = [this, state](long double x, long double y) {
                 calls.push_back("click " + std::to_string(state) + " " + Point(x, y));
-            });
+            };
+            screens.Add(std::move(row));
         }
         dispatch.SetMainMenuHandlers([this](long double, long double) { calls.push_back("menu hover"); },
                                      [this](long double, long double) {

@@ -9,6 +9,7 @@
 
 #include "core/app_state.h"
 #include "core/music.h"
+#include "core/race_choices.h"
 #include "core/program_objects.h"
 #include "core/shared_objects.h"
 #include "engine/engine.h"
@@ -211,6 +212,8 @@ bool HeadlessSession::WriteReport() const {
     json << "{\n"
          << "  \"frames\": " << frames_ << ",\n"
          << "  \"app_state\": " << static_cast<int>(AppState.load()) << ",\n"
+         << "  \"difficulty\": " << CurrentDifficulty << ",\n"
+         << "  \"car\": " << SelectedCar << ",\n"
          << "  \"wall_ms\": " << wallMs_ << ",\n"
          << "  \"frame_ms_median\": " << Percentile(frameMs_, 0.5) << ",\n"
          << "  \"frame_ms_p99\": " << Percentile(frameMs_, 0.99) << ",\n"

@@ -1,0 +1,192 @@
+// The exit and clearing questions: panel, Yes and No, keys and pointer.
+#include "menus/exit_menu.h"
+
+#include "core/app_state.h"
+#include "core/effect_sound.h"
+#include "core/pack_texture.h"
+#include "core/saved_files.h"
+#include "core/shared_objects.h"
+#include "engine/engine.h"
+
+namespace {
+
+constexpr const char* kForms = "data\\Forms.dat";
+
+struct ButtonLayout {
+    const char* name;
+    uint16_t baseEntry, highlightEntry;
+    double centreX;
+    double left, right, top, bottom;
+};
+
+constexpr ButtonLayout kButtons[2] = {
+    {"ExitYes", 4, 5, -3, -5.3, -0.1, -2.1, -3.3},
+    {"ExitNo", 6, 7, 3, 0.9, 6.2, -2.1, -3.3},
+};
+
+enum Key : int { kEscape = 1, kEnter = 28, kLeft = 203, kRight = 205 };
+
+void PrintLine(const char* text, float x, float y) {
+    iPrint(text, Vec2{x, y}, Vec2{0.65f, 0.65f}, 0.15f, Shared.Fonts[0]);
+}
+
+}  // namespace
+
+TExitMenu::TExitMenu(Hooks hooks) : hooks_(std::move(hooks)) {}
+
+void TExitMenu::Init() {
+    Build();
+    selection = 1;
+    exiting = false;
+}
+
+void TExitMenu::Build() {
+    panel.Build(LoadPackTexture(kForms, 1), 6);
+    panel.SetScale(18, 12);
+    panel.SetLocation(0, 0);
+    panel.SetAlpha(100);
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const ButtonLayout& layout = kButtons[i];
+        TMeshFlatButton& button = buttons[i];
+        button.hovered = false;
+        button.Build(LoadPackTexture(kForms, layout.highlightEntry), LoadPackTexture(kForms, layout.baseEntry), 7);
+        for (int which = 0; which < 2; ++which) {
+            button.SetScale(which, 8, 4);
+            button.SetLocation(which, layout.centreX, -2.5);
+        }
+        button.base.SetAlpha(100);
+        button.highlight.SetAlpha(button.highlight.alpha);
+        button.outline = RectangleOutline(layout.left, layout.top, layout.right, layout.bottom);
+        button.name = layout.name;
+    }
+}
+
+void TExitMenu::Rebuild() {
+    Build();
+    if (AppState == StateExitConfirm || AppState == StateClearRecordsConfirm) Open();
+}
+
+void TExitMenu::Open() {
+    for (TMeshFlatButton& button : buttons) {
+        button.enabled = true;
+        button.Show();
+    }
+    panel.Show();
+    selection = 2;
+}
+
+void TExitMenu::Close() {
+    for (TMeshFlatButton& button : buttons) {
+        button.enabled = false;
+        button.Hide();
+    }
+    panel.Hide();
+}
+
+void TExitMenu::Ask(uint8_t question) {
+    Open();
+    returnState = AppState;
+    AppState = question;
+}
+
+void TExitMenu::Toggle() {
+    selection = selection == 1 ? 2 : 1;
+    PlayEffectSound(Shared.ClickSound);
+}
+
+void TExitMenu::Back() {
+    iPrintsHide();
+    Close();
+    AppState = returnState;
+}
+
+void TExitMenu::ConfirmExit() {
+    Close();
+    exiting = true;
+    AppState = returnState;
+    const uint8_t from = returnState;
+    if (InOptionStates(from)) {
+        AppState = StateOptions;
+        if (hooks_.openScreen) hooks_.openScreen(StateOptions);
+    } else if (from == StateDifficulty || from == StateHelp || from == StateRecords || from == StateCarChoice) {
+        if (hooks_.openScreen) hooks_.openScreen(from);
+    } else if (from == StateMainMenu) {
+        if (hooks_.slideOutColumn) hooks_.slideOutColumn();
+    }
+}
+
+void TExitMenu::ClearRecords() {
+    Saved.ClearRecords();
+    iPrintsHide();
+    Close();
+    Back();
+}
+
+void TExitMenu::Update() {
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (static_cast<int>(i) + 1 == selection) {
+            buttons[i].SetHovered();
+        } else {
+            buttons[i].ClearHovered();
+        }
+        buttons[i].UpdateFade();
+    }
+    iPrintsHide();
+    iPrintColorSet(1, 1, 0, 1);
+    if (AppState == StateExitConfirm) {
+        PrintLine("Exit The Game?", -5, 1);
+    } else if (AppState == StateClearRecordsConfirm) {
+        PrintLine("Do You Want To", -5.1f, 2.5f);
+        PrintLine("Clear The High", -5.1f, 1);
+        PrintLine("Score Table?", -4.5f, -0.5f);
+    }
+}
+
+void TExitMenu::KeyStep() {
+    const bool clearing = AppState == StateClearRecordsConfirm;
+    if (iKeyClick(kLeft) != 0 || iKeyClick(kRight) != 0) Toggle();
+    if (iKeyClick(kEnter) != 0) {
+        if (!clearing) {
+            // The keyboard always returns to the main menu; Yes leaves at once.
+            Close();
+            AppState = selection == 1 ? StateLeaving : StateMainMenu;
+        } else if (selection == 1) {
+            ClearRecords();
+        } else {
+            Close();
+            if (hooks_.showRecords) hooks_.showRecords();
+            AppState = StateRecords;
+        }
+        return;
+    }
+    if (iKeyClick(kEscape) != 0) {
+        Close();
+        AppState = clearing ? StateRecords : StateMainMenu;
+    }
+}
+
+void TExitMenu::Hover(double x, double y) {
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (!buttons[i].Contains(x, y)) continue;
+        const auto index = static_cast<uint8_t>(i + 1);
+        if (index != selection) PlayEffectSound(Shared.HoverSound);
+        selection = index;
+    }
+}
+
+void TExitMenu::Click(double x, double y) {
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (!buttons[i].Contains(x, y)) continue;
+        PlayEffectSound(Shared.ClickSound);
+        selection = static_cast<uint8_t>(i + 1);
+        const bool clearing = AppState == StateClearRecordsConfirm;
+        if (selection == 2) {
+            Back();
+        } else if (clearing) {
+            ClearRecords();
+        } else {
+            ConfirmExit();
+        }
+        return;
+    }
+}
