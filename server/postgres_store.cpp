@@ -28,6 +28,7 @@ bool Succeeded(const Result& result)
 // Several server processes may start at once on a new database; the advisory lock lets one
 // of them create the tables while the others wait.
 constexpr const char* Schema =
+    "SET client_min_messages = warning;"
     "SELECT pg_advisory_lock(727274);"
     "CREATE TABLE IF NOT EXISTS tokens ("
     "  token TEXT PRIMARY KEY, expires BIGINT NOT NULL, used BOOLEAN NOT NULL DEFAULT FALSE);"

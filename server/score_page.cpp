@@ -14,7 +14,7 @@ constexpr const char* Style =
     "h1{margin:0;font-size:34px;letter-spacing:1px;color:#ffd23f}"
     "header p{margin:6px 0 0;color:#a9b8c8}"
     "main{display:flex;flex-wrap:wrap;gap:24px;justify-content:center;padding:20px}"
-    "section{background:#26384b;border-radius:12px;padding:14px 18px 18px;min-width:300px;"
+    "section{background:#26384b;border-radius:12px;padding:14px 18px 18px;flex:0 1 384px;box-sizing:border-box;"
     "box-shadow:0 4px 14px rgba(0,0,0,.35);border:2px solid transparent}"
     "section.chosen{border-color:#ffd23f}"
     "h2{margin:4px 0 10px;font-size:22px;text-align:center}"
@@ -23,7 +23,7 @@ constexpr const char* Style =
     "td{padding:6px 8px;border-top:1px solid #34495e}"
     "td.rank{color:#ffd23f;font-weight:bold;width:2em}"
     "td.score{text-align:right;font-variant-numeric:tabular-nums;font-weight:bold}"
-    "td.when{color:#a9b8c8;font-size:12px}"
+    "td.when{color:#a9b8c8;font-size:12px;white-space:nowrap}"
     "td.none{color:#a9b8c8;text-align:center;font-style:italic}"
     "tr:nth-child(even) td{background:#2b3f54}";
 

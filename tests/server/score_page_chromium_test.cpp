@@ -46,7 +46,7 @@ TEST(ScorePageInChromium, NamesShowAsTypedAndThePageRenders)
     const std::string shot = std::filesystem::current_path() / "world-scores.png";
     // Root needs --no-sandbox; a private profile keeps the run from touching the user's.
     const std::string chromium = "chromium --headless --no-sandbox --disable-gpu --hide-scrollbars "
-                                 "--user-data-dir=" + profile + " --window-size=1100,560 ";
+                                 "--user-data-dir=" + profile + " --window-size=1280,420 ";
     const std::string dom = Output(chromium + "--dump-dom " + url + " 2>/dev/null");
     ASSERT_NE(dom.find("Pebbledash world high scores"), std::string::npos) << dom;
     // The DOM has the name as text; a <b> element would mean the name was read as markup.
