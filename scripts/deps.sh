@@ -8,6 +8,7 @@ packages=(
   libode-dev libopenal-dev libsndfile1-dev libcairo2-dev libcurl4-openssl-dev
   libgl1-mesa-dri libegl-mesa0 libegl1 xvfb xauth xdg-utils
   fonts-dejavu-core fonts-texgyre
+  libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql chromium
 )
 
 missing=()
