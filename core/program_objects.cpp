@@ -34,6 +34,10 @@ ProgramObjects::ProgramObjects(ProgramOptions options)
       dispatch_(timer_, cursor_, pointer_, links_, screens_),
       mainMenu_(screens_, MainMenuHooks()),
       exitMenu_(ExitMenuHooks()),
+      recordsMenu_(RecordsMenuHooks()),
+      helpMenu_({OpenScreenHook()}),
+      startGameMenu_({OpenScreenHook()}),
+      shipMenu_({OpenScreenHook()}),
       nameEntry_(NameEntryHooks(game_)) {
     Connect();
     AddScreens();

@@ -16,8 +16,12 @@
 #include "core/program_entry.h"
 #include "core/screen_table.h"
 #include "menus/exit_menu.h"
+#include "menus/help_menu.h"
 #include "menus/main_menu.h"
 #include "menus/record_input_menu.h"
+#include "menus/records_menu.h"
+#include "menus/select_ship_menu.h"
+#include "menus/start_game_menu.h"
 #include "race/game.h"
 
 // One per run. The core (init phase, dispatch, ReturnToMenu) reaches the race and the
@@ -44,8 +48,11 @@ private:
     void ConnectFrame();
     void AddScreens();
     void AddMainMenuAndExitQuestion();
+    void AddSubScreens();
     void AddNameEntry();
     TMainMenu::Hooks MainMenuHooks();
+    std::function<void(uint8_t)> OpenScreenHook();
+    TRecordsMenu::Hooks RecordsMenuHooks();
     TExitMenu::Hooks ExitMenuHooks();
     bool MenuInputBlocked() const;
     // The race begins when the main menu's column is out: NewGame and AppState 4.
@@ -69,6 +76,10 @@ private:
     std::unique_ptr<TGame> game_;
     TMainMenu mainMenu_;
     TExitMenu exitMenu_;
+    TRecordsMenu recordsMenu_;
+    THelpMenu helpMenu_;
+    TStartGameMenu startGameMenu_;
+    TSelectShipMenu shipMenu_;
     TRecordInputMenu nameEntry_;
     // Each engine opening makes a new chase camera; the old ones (their engine objects
     // gone with the engine) are kept, never destroyed while the program runs.

@@ -3,6 +3,7 @@
 #include "core/program_objects.h"
 
 #include "core/app_state.h"
+#include "menus/site_links.h"
 
 namespace {
 
@@ -10,30 +11,71 @@ ScreenRow::PointerHook Pointer(const std::function<void(double, double)>& handle
     return [handler](long double x, long double y) { handler(static_cast<double>(x), static_cast<double>(y)); };
 }
 
+// A screen the main menu slides in beside its column: its keys and pointer in `states`,
+// its update in every menu state, made anew (and hidden until it slides in) after the
+// display is re-created.
+template <typename Screen>
+ScreenRow SubScreenRow(const char* name, StateSet states, LoadingGroup group, Screen& screen) {
+    ScreenRow row;
+    row.name = name;
+    row.states = states;
+    row.updateStates = MenuStates;
+    row.group = group;
+    row.init = [&screen] { screen.Init(); };
+    row.rebuild = [&screen] {
+        screen.Build();
+        screen.HideAll();
+    };
+    row.keys = [&screen] { screen.KeyStep(); };
+    row.update = [&screen] { screen.Update(); };
+    row.hover = Pointer([&screen](double x, double y) { screen.Hover(x, y); });
+    row.click = Pointer([&screen](double x, double y) { screen.Click(x, y); });
+    row.slide = [&screen](long double offset) { screen.slideOffset = offset; };
+    row.enter = [&screen] { screen.Enter(); };
+    return row;
+}
+
 }  // namespace
+
+std::function<void(uint8_t)> ProgramObjects::OpenScreenHook() {
+    return [this](uint8_t target) { mainMenu_.OpenScreen(target); };
+}
+
+TRecordsMenu::Hooks ProgramObjects::RecordsMenuHooks() {
+    TRecordsMenu::Hooks hooks;
+    hooks.openScreen = OpenScreenHook();
+    hooks.openClearQuestion = [this] { exitMenu_.Ask(StateClearRecordsConfirm); };
+    hooks.showWorldScores = [] { OpenLink(TRecordsMenu::WorldScoresLink()); };
+    return hooks;
+}
 
 TMainMenu::Hooks ProgramObjects::MainMenuHooks() {
     TMainMenu::Hooks hooks;
     hooks.exiting = [this] { return exitMenu_.exiting; };
-    hooks.startRace = [] { return false; };
-    hooks.startGame = [this] { StartGame(); };
+    hooks.startRace = [this] { return startGameMenu_.startRace; };
+    hooks.startGame = [this] {
+        StartGame();
+        startGameMenu_.startRace = false;
+    };
     hooks.openExitQuestion = [this] { exitMenu_.Ask(StateExitConfirm); };
     return hooks;
 }
 
 TExitMenu::Hooks ProgramObjects::ExitMenuHooks() {
     TExitMenu::Hooks hooks;
-    hooks.openScreen = [this](uint8_t target) { mainMenu_.OpenScreen(target); };
+    hooks.openScreen = OpenScreenHook();
     hooks.slideOutColumn = [this] { mainMenu_.StartSlideOut(); };
+    hooks.showRecords = [this] { recordsMenu_.ShowAll(); };
     return hooks;
 }
 
 bool ProgramObjects::MenuInputBlocked() const {
-    return exitMenu_.exiting || (InMenuStates(AppState) && mainMenu_.ButtonsMoving());
+    return exitMenu_.exiting || startGameMenu_.startRace || (InMenuStates(AppState) && mainMenu_.ButtonsMoving());
 }
 
 void ProgramObjects::AddScreens() {
     AddMainMenuAndExitQuestion();
+    AddSubScreens();
     AddNameEntry();
 }
 
@@ -64,6 +106,14 @@ void ProgramObjects::AddMainMenuAndExitQuestion() {
     exit.hover = Pointer([this](double x, double y) { exitMenu_.Hover(x, y); });
     exit.click = Pointer([this](double x, double y) { exitMenu_.Click(x, y); });
     screens_.Add(std::move(exit));
+}
+
+void ProgramObjects::AddSubScreens() {
+    // In the order of their updates: high scores, help, difficulty, options, car choice.
+    screens_.Add(SubScreenRow("high scores", {StateRecords}, LoadingGroup::SideScreens, recordsMenu_));
+    screens_.Add(SubScreenRow("help", {StateHelp}, LoadingGroup::SideScreens, helpMenu_));
+    screens_.Add(SubScreenRow("difficulty", {StateDifficulty}, LoadingGroup::ChoiceScreens, startGameMenu_));
+    screens_.Add(SubScreenRow("car choice", {StateCarChoice}, LoadingGroup::ChoiceScreens, shipMenu_));
 }
 
 void ProgramObjects::AddNameEntry() {
