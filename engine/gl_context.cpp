@@ -66,6 +66,12 @@ void GlContext::ApplyDisplay(bool fullScreen, int32_t modeCode) {
             modes.push_back(mode);
             offered.push_back({mode.w, mode.h, int(SDL_BITSPERPIXEL(mode.format))});
         }
+        // Some drivers list no modes at all; the desktop's own mode is always there.
+        SDL_DisplayMode desktop{};
+        if (modes.empty() && SDL_GetDesktopDisplayMode(display, &desktop) == 0) {
+            modes.push_back(desktop);
+            offered.push_back({desktop.w, desktop.h, int(SDL_BITSPERPIXEL(desktop.format))});
+        }
         // A mode the display lacks must not leave a black screen: the nearest one it has,
         // else a window.
         if (const auto chosen = ChooseFullScreenMode(request, offered)) {

@@ -20,6 +20,7 @@ namespace {
 
 // Images shown on one page only (Update decides), by number.
 constexpr int kPageImagesFirst = 3;
+constexpr int kFirstOverItems = 6;  // images from the active tab on are drawn over the items
 constexpr int kVideoSwitchFirst = 9, kVideoSwitchLast = 18;
 constexpr int kMusicKnob = 19, kSoundKnob = 20;
 constexpr int kApplyItem = 9, kDefaultsItem = 18;
@@ -43,14 +44,14 @@ void TOptMenu::Init() {
 }
 
 void TOptMenu::Build() {
-    for (int i = 0; i < kImageCount; ++i) {
+    // Within one priority the engine draws in creation order: the frame, title and page panels
+    // go under the item bases, the active tab, switches, arrows and knobs over them.
+    const auto buildImage = [this](int i) {
         const Image& layout = kImages[i];
-        TMeshFlatImage& image = images[i];
-        image.Build(LoadPackTexture(layout.forms ? kForms : kPack, layout.entry), layout.priority);
-        image.SetScale(layout.width, layout.height);
-    }
-    images[0].SetLocation(kImages[0].x, kImages[0].y);
-    images[1].SetLocation(kImages[1].x, kImages[1].y);
+        images[i].Build(LoadPackTexture(layout.forms ? kForms : kPack, layout.entry), layout.priority);
+        images[i].SetScale(layout.width, layout.height);
+    };
+    for (int i = 0; i < kFirstOverItems - 1; ++i) buildImage(i);
     for (int i = 0; i < kItemCount; ++i) {
         const Item& layout = kItems[i];
         TMeshFlatButton& button = buttons[i];
@@ -61,6 +62,9 @@ void TOptMenu::Build() {
         button.outline = RectangleOutline(layout.left, layout.top, layout.right, layout.bottom);
         button.name = layout.name;
     }
+    for (int i = kFirstOverItems - 1; i < kImageCount; ++i) buildImage(i);
+    images[0].SetLocation(kImages[0].x, kImages[0].y);
+    images[1].SetLocation(kImages[1].x, kImages[1].y);
     draggingMusic = draggingSound = false;
     Show();
 }

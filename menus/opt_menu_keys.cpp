@@ -3,7 +3,6 @@
 #include "core/app_state.h"
 #include "core/music.h"
 #include "core/saved_files.h"
-#include "core/shared_objects.h"
 #include "engine/engine.h"
 #include "menus/opt_menu.h"
 #include "menus/opt_menu_layout.h"
@@ -19,9 +18,6 @@ enum Key : int { kEscape = 1, kEnter = 28, kLeftCtrl = 29, kLeftShift = 42, kRig
 
 // A slider steps by keyboard only when more than this many milliseconds have passed.
 constexpr uint32_t kVolumeStepMs = 100;
-
-// The menu music while a volume key is held: a louder offset than the music's own rule.
-float KeyedMusicGain(int32_t musicVolume) { return static_cast<float>(musicVolume / 300.0 + 0.66); }
 
 int LowestClickedKey() {
     for (int code = 1; code <= 255; ++code) {
@@ -147,7 +143,8 @@ void TOptMenu::StepVolumeKeys(bool leftHeld, bool rightHeld, uint32_t tickMs) {
     Settings& live = Saved.settings;
     if (music) {
         live.musicVolume = option_rules::VolumeStep(live.musicVolume, up);
-        iSoundVolumeSet(Shared.MusicTracks[0], KeyedMusicGain(live.musicVolume));
+        // The music's own gain rule, as when dragging: a step down never sounds louder.
+        SetMenuMusicGain(MusicGain(live.musicVolume));
     } else {
         live.soundVolume = option_rules::VolumeStep(live.soundVolume, up);
     }
