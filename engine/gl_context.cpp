@@ -62,11 +62,12 @@ void GlContext::ApplyDisplay(bool fullScreen, int32_t modeCode) {
         std::vector<DisplayModeRequest> offered;
         for (int i = 0, count = SDL_GetNumDisplayModes(display); i < count; ++i) {
             SDL_DisplayMode mode{};
-            if (SDL_GetDisplayMode(display, i, &mode) != 0) continue;
+            if (SDL_GetDisplayMode(display, i, &mode) != 0 || mode.w <= 0 || mode.h <= 0) continue;
             modes.push_back(mode);
             offered.push_back({mode.w, mode.h, int(SDL_BITSPERPIXEL(mode.format))});
         }
-        // Some drivers list no modes at all; the desktop's own mode is always there.
+        // Some drivers list no sized modes at all (offscreen lists one of 0 x 0); the desktop's
+        // own mode is always there.
         SDL_DisplayMode desktop{};
         if (modes.empty() && SDL_GetDesktopDisplayMode(display, &desktop) == 0) {
             modes.push_back(desktop);
