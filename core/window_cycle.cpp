@@ -6,6 +6,7 @@
 
 #include "core/app_state.h"
 #include "core/loop_flags.h"
+#include "core/shown_display.h"
 #include "engine/engine.h"
 
 namespace {
@@ -82,6 +83,11 @@ void WindowCycle::OpenAndRunEngine(platform::WindowHandle window) {
     if (iEngineOpen(window, 0) != 0) {
         const std::array<int32_t, 6> block = FillEngineSettingsBlock(config_);
         if (iEngineSettings(block.data()) != 0) {
+            // A full-screen mode the display lacked may have given another mode or a window.
+            if (config_.fullscreen != 0 && KeepSavedSettingsToShownDisplay(iDisplayMode()) &&
+                hooks_.reloadDisplaySettings) {
+                hooks_.reloadDisplaySettings(config_);
+            }
             if (iDisplayMode() > 0) {
                 platform::RegisterHotKey(window, kHotKeyAltTab, platform::ModAlt, platform::VirtualKey::Tab);
                 if (iDisplayMode() > 0)

@@ -38,7 +38,9 @@ int iEngineOpen(platform::WindowHandle window, int reserved);  // non-zero on su
 // Six int32: 0, 0, display mode code (width x height x bits), engine option
 // (0 or 2: 2 turns on 4x multisampling), full screen (-1) or windowed (0), unused.
 // Windowed gives an 800 x 600 client area. A full-screen mode the display lacks
-// falls back to the nearest one it has (SDL_GetClosestDisplayMode).
+// falls back to the nearest one it has (the same size, else the smallest larger
+// one, else the largest smaller one); with none, or full screen refused, a window.
+// iDisplayMode then tells what was given.
 int iEngineSettings(const int32_t* block);
 void iEngineMain();
 void iEngineInitBegin();

@@ -4,8 +4,11 @@
 #include <SDL2/SDL.h>
 #include <epoxy/gl.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "engine/display_mode_choice.h"
 #include "engine/engine_log.h"
 
 namespace engine {
@@ -54,19 +57,31 @@ void GlContext::ApplyDisplay(bool fullScreen, int32_t modeCode) {
     if (fullScreen) {
         DisplayModeRequest request;
         if (!DecodeDisplayMode(modeCode, &request)) request = {800, 600, 32};
-        SDL_DisplayMode want{};
-        want.w = request.width;
-        want.h = request.height;
-        want.format = request.bits == 16 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888;
-        SDL_DisplayMode closest{};
-        const int display = SDL_GetWindowDisplayIndex(window_);
-        if (!SDL_GetClosestDisplayMode(display < 0 ? 0 : display, &want, &closest)) {
-            if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &closest) != 0) closest = want;
+        const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+        std::vector<SDL_DisplayMode> modes;
+        std::vector<DisplayModeRequest> offered;
+        for (int i = 0, count = SDL_GetNumDisplayModes(display); i < count; ++i) {
+            SDL_DisplayMode mode{};
+            if (SDL_GetDisplayMode(display, i, &mode) != 0 || mode.w <= 0 || mode.h <= 0) continue;
+            modes.push_back(mode);
+            offered.push_back({mode.w, mode.h, int(SDL_BITSPERPIXEL(mode.format))});
         }
-        if (SDL_SetWindowDisplayMode(window_, &closest) == 0 &&
-            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0) {
-            fullScreenWidth_ = closest.w > 0 ? closest.w : request.width;
-            return;
+        // Some drivers list no sized modes at all (offscreen lists one of 0 x 0); the desktop's
+        // own mode is always there.
+        SDL_DisplayMode desktop{};
+        if (modes.empty() && SDL_GetDesktopDisplayMode(display, &desktop) == 0) {
+            modes.push_back(desktop);
+            offered.push_back({desktop.w, desktop.h, int(SDL_BITSPERPIXEL(desktop.format))});
+        }
+        // A mode the display lacks must not leave a black screen: the nearest one it has,
+        // else a window.
+        if (const auto chosen = ChooseFullScreenMode(request, offered)) {
+            SDL_DisplayMode mode = modes[*chosen];
+            if (SDL_SetWindowDisplayMode(window_, &mode) == 0 &&
+                SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0) {
+                fullScreenWidth_ = mode.w;
+                return;
+            }
         }
         EngineLog::Write(std::string("full screen refused, staying in a window: ") + SDL_GetError());
     }

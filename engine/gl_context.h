@@ -24,8 +24,8 @@ public:
 
     // Creates the context on the window and makes it current; false with a reason.
     bool Open(SDL_Window* window, std::string* error);
-    // Windowed: an 800 x 600 client area. Full screen: the display's mode nearest to
-    // the coded one; if full screen cannot be had the window stays windowed.
+    // Windowed: an 800 x 600 client area. Full screen: the display's mode chosen by
+    // ChooseFullScreenMode; with none, or when full screen is refused, a window.
     void ApplyDisplay(bool fullScreen, int32_t modeCode);
     int FullScreenWidth() const { return fullScreenWidth_; }  // 0 when windowed
     bool Minimized() const;
