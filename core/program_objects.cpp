@@ -37,6 +37,7 @@ ProgramObjects::ProgramObjects(ProgramOptions options)
       recordsMenu_(RecordsMenuHooks()),
       helpMenu_({OpenScreenHook()}),
       startGameMenu_({OpenScreenHook()}),
+      optionsMenu_({OpenScreenHook()}),
       shipMenu_({OpenScreenHook()}),
       nameEntry_(NameEntryHooks(game_)) {
     Connect();

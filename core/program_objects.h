@@ -18,6 +18,7 @@
 #include "menus/exit_menu.h"
 #include "menus/help_menu.h"
 #include "menus/main_menu.h"
+#include "menus/opt_menu.h"
 #include "menus/record_input_menu.h"
 #include "menus/records_menu.h"
 #include "menus/select_ship_menu.h"
@@ -79,6 +80,7 @@ private:
     TRecordsMenu recordsMenu_;
     THelpMenu helpMenu_;
     TStartGameMenu startGameMenu_;
+    TOptMenu optionsMenu_;
     TSelectShipMenu shipMenu_;
     TRecordInputMenu nameEntry_;
     // Each engine opening makes a new chase camera; the old ones (their engine objects

@@ -113,6 +113,17 @@ void ProgramObjects::AddSubScreens() {
     screens_.Add(SubScreenRow("high scores", {StateRecords}, LoadingGroup::SideScreens, recordsMenu_));
     screens_.Add(SubScreenRow("help", {StateHelp}, LoadingGroup::SideScreens, helpMenu_));
     screens_.Add(SubScreenRow("difficulty", {StateDifficulty}, LoadingGroup::ChoiceScreens, startGameMenu_));
+    ScreenRow options = SubScreenRow("options", OptionStates, LoadingGroup::SideScreens, optionsMenu_);
+    // While the boss key or the boost key is awaited the pointer is left alone; while a
+    // driving key is awaited another row may still be clicked.
+    const auto takesPointer = [] { return AppState != StateBindBossKey && AppState != StateBindBoost; };
+    options.hover = [this, takesPointer](long double x, long double y) {
+        if (takesPointer()) optionsMenu_.Hover(static_cast<double>(x), static_cast<double>(y));
+    };
+    options.click = [this, takesPointer](long double x, long double y) {
+        if (takesPointer()) optionsMenu_.Click(static_cast<double>(x), static_cast<double>(y));
+    };
+    screens_.Add(std::move(options));
     screens_.Add(SubScreenRow("car choice", {StateCarChoice}, LoadingGroup::ChoiceScreens, shipMenu_));
 }
 
