@@ -18,13 +18,17 @@ seeds="${SEEDS:-4}"
 frames="${FRAMES:-9000}"   # 26 ms frames: about 240 simulated seconds, one to three levels
 keep="${KEEP:-}"           # a folder to keep the reports in
 
-bash "$root/scripts/deps.sh"
-dir="$(bash "$root/scripts/build.sh" release | tail -n 1)"
+bin="${BIN:-}"              # a runner's folder (with data/ and sound/) to measure instead of this tree's
+
+if [ -z "$bin" ]; then
+  bash "$root/scripts/deps.sh"
+  bin="$(bash "$root/scripts/build.sh" release | tail -n 1)/bin"
+fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-runner="$dir/bin/pebbledash-headless"
+runner="$bin/pebbledash-headless"
 mkdir -p "$work/game"
-cp -r "$dir/bin/data" "$dir/bin/sound" "$work/game/"
+cp -r "$bin/data" "$bin/sound" "$work/game/"
 rm -f "$work/game/data/settings.dat" "$work/game/data/records.dat"
 
 for difficulty in 0 1 2; do
