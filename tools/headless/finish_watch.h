@@ -2,6 +2,7 @@
 // crossed the finish line and the place the race showed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
