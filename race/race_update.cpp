@@ -135,6 +135,7 @@ void TGame::CompleteStep() {
         DrawBanner(CompleteBanner, "YOUR PLACE IS " + std::to_string(Place), 5, 8, 0.2f, -2);
         return;
     }
+    events_.Add("score " + std::to_string(GetScore()));
     StopRaceSounds();
     HideRaceScene();
     ShowLoadingPicture();

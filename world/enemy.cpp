@@ -97,8 +97,12 @@ bool TEnemy::Update(std::span<const track_tables::GateEntry> gates) {
     const int gateCount = static_cast<int>(gates.size());
     if (car.CheckpointIndex >= 0 && car.CheckpointIndex < gateCount &&
         InsideGate(gates[car.CheckpointIndex], cx, cz)) {
+        // Every gate counts, the last one of a lap too, as the player's gates do: the
+        // race ranks the player at the finish by these counts, so they must measure the
+        // same distance. Skipping one gate a lap put an opponent who had crossed the
+        // line first behind the player after a few laps.
+        car.CheckpointsPassed += 1;
         if (car.CheckpointIndex < gateCount - 1) {
-            car.CheckpointsPassed += 1;
             car.CheckpointIndex += 1;
         } else {
             car.CheckpointIndex = 0;

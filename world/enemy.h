@@ -28,7 +28,9 @@ public:
     // and the still time is cleared.
     void SetRoute(std::span<const track_tables::PointXZ> route);
     // One driving step with the checkpoint gates of the current track: steering and
-    // throttle towards the waypoint, the waypoint and checkpoint counting, recovery of
+    // throttle towards the waypoint, the checkpoint counting (every gate passed in order
+    // counts one, as the player's do; the last gate of the list also ends a lap:
+    // LapsToGo - 1), the waypoint counting, recovery of
     // an overturned or stuck car, and Power 1600. True when it put the car back this frame.
     // Stuck: no speed with Spin above 6000, or no speed for more than 3 seconds.
     bool Update(std::span<const track_tables::GateEntry> gates);

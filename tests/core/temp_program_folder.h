@@ -11,22 +11,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/platform.h"
+#include "tests/support/scratch_folder.h"
 
 class TempProgramFolder {
 public:
     TempProgramFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pebbledash-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) ADD_FAILURE() << "cannot create a temporary folder";
-        root_ = pattern;
         std::filesystem::create_directories(root_ / "data");
         platform::SetProgramFolder(root_.string());
     }
-    ~TempProgramFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-    TempProgramFolder(const TempProgramFolder&) = delete;
-    TempProgramFolder& operator=(const TempProgramFolder&) = delete;
 
     // A real path below the folder, e.g. Path("data/settings.dat").
     std::filesystem::path Path(const std::string& relative) const { return root_ / relative; }
@@ -44,5 +36,6 @@ public:
     }
 
 private:
-    std::filesystem::path root_;
+    test_support::ScratchFolder scratch_;
+    const std::filesystem::path root_ = scratch_.Path();
 };

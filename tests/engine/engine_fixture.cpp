@@ -73,9 +73,7 @@ namespace {
 }
 
 void EngineTest::SetUp() {
-    char pattern[] = "/tmp/pd_engine_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
+    folder_ = scratch_.Path().string();
     platform::SetProgramFolder(folder_);
     WriteFile("data/sprite.x", kSpriteX);
     iLogObserverSet([this](const char* line) { log_.push_back(line); });
@@ -89,8 +87,6 @@ void EngineTest::TearDown() {
     iLogObserverSet({});
     iPresentObserverSet({});
     platform::DestroyWindow(window_);
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
 }
 
 void EngineTest::OpenEngine() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "tests/support/scratch_folder.h"
 
 struct Rgb {
     int r = 0, g = 0, b = 0;
@@ -45,6 +46,7 @@ protected:
     // The menu camera: at (0, 10, 0) looking at (0, 10, 10).
     EngineHandle MenuCamera();
 
+    test_support::ScratchFolder scratch_{"pd_engine_test"};
     std::string folder_;
     platform::WindowHandle window_ = nullptr;
     std::vector<std::string> log_;

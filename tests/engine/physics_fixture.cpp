@@ -12,9 +12,7 @@
 #include "platform/platform.h"
 
 void PhysicsTest::SetUp() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pd-physics-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
+    folder_ = scratch_.Path().string();
     std::filesystem::create_directories(folder_ + "/data");
     platform::SetProgramFolder(folder_);
     engine::PhysicsClose();
@@ -25,8 +23,6 @@ void PhysicsTest::SetUp() {
 void PhysicsTest::TearDown() {
     engine::PhysicsClose();
     engine::EngineLog::SetObserver(nullptr);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
 }
 
 void PhysicsTest::WriteFile(const std::string& relative, const std::string& text) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "tests/support/scratch_folder.h"
 
 class PhysicsTest : public ::testing::Test {
 protected:
@@ -35,6 +36,7 @@ protected:
     // Heading in degrees, 0..360, growing from +x towards +z.
     static float Heading(EngineHandle body);
 
+    test_support::ScratchFolder scratch_{"pd-physics"};
     std::string folder_;
     std::vector<std::string> log_;
 };

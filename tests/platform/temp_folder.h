@@ -6,22 +6,10 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/scratch_folder.h"
+
 class TempFolder {
 public:
-    TempFolder()
-    {
-        char pattern[] = "/tmp/pd-platform-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        path_ = made ? made : "/tmp";
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
     const std::string& Path() const { return path_; }
     std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
 
@@ -34,5 +22,6 @@ public:
     }
 
 private:
-    std::string path_;
+    test_support::ScratchFolder scratch_{"pd-platform"};
+    const std::string path_ = scratch_.Path().string();
 };

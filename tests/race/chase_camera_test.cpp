@@ -11,6 +11,7 @@
 #include "engine/physics_world.h"
 #include "platform/platform.h"
 #include "race/race.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -21,10 +22,7 @@ namespace fs = std::filesystem;
 class ChaseCameraTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "pd-race-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        platform::SetProgramFolder(folder_);
+        platform::SetProgramFolder(folder_.Path().string());
         platform::UseManualClock(1000);
         window_ = platform::CreateMainWindow(platform::WindowConfig{});
         ASSERT_NE(window_, nullptr);
@@ -41,8 +39,6 @@ protected:
         iEngineClose();
         engine::PhysicsClose();
         platform::DestroyWindow(window_);
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
     }
 
     // A frame of the given length as the engine measures it.
@@ -53,7 +49,7 @@ protected:
 
     static Vec3 Forward(const Quaternion& q) { return iVectorRotate({0, 0, 1}, q); }
 
-    std::string folder_;
+    test_support::ScratchFolder folder_{"pd-race"};
     platform::WindowHandle window_ = nullptr;
     EngineHandle camera_ = 0;
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <span>
 #include <utility>
 
 #include "core/app_state.h"
@@ -147,6 +148,40 @@ TEST_F(RaceTest, FirstPlaceScoresAndCompletesTheLevelWithTiesInThePlayersFavour)
     EXPECT_EQ(game_->GetScore(), 300);  // 200 + 100 x Medium
     EXPECT_EQ(game_->GetLives(), 3);
     EXPECT_EQ(LastEvent(), "level complete place 1");
+}
+
+// The gate counts as a race makes them: every car goes round the gates of the track, the
+// opponents counted by their own drivers and the player by the race. Opponents two gates
+// ahead all the way have crossed the line and gone through the next gate when the
+// player finishes: they are ahead over the same distance, whatever the laps.
+TEST_F(RaceTest, OpponentsOverTheLineFirstFinishAheadOfThePlayerOnTheirOwnCounts) {
+    StartGame(2, 1, 2);
+    const std::span<const track_tables::GateEntry> gates = game_->Gates();
+    const int count = static_cast<int>(gates.size());
+    const auto putInGate = [&gates, count](TCar& car, int passage) {
+        const track_tables::GateEntry& gate = gates[passage % count];
+        car.Location = {gate.x, car.Location.y, gate.z};
+        car.Reset();
+    };
+    ASSERT_EQ(OpponentsInRace(*game_), 7);
+    ASSERT_EQ(game_->LapsLeft, 4);
+    constexpr int kLead = 2;
+    int passage = 0;
+    for (; passage < 5 * count + kLead && !game_->CompletePhase && !game_->GameOver; ++passage) {
+        for (const auto& instances : game_->Cars) {
+            for (const auto& car : instances) {
+                if (car->InRace && car.get() != game_->PlayerCar()) putInGate(*car, passage);
+            }
+        }
+        if (passage >= kLead) putInGate(*game_->PlayerCar(), passage - kLead);
+        game_->UpdateRace();
+    }
+    // The player's fifth crossing of the line (the first one starts the first lap).
+    EXPECT_EQ(passage, 4 * count + 1 + kLead);
+    EXPECT_TRUE(game_->CompletePhase);
+    EXPECT_EQ(game_->Place, 8);
+    EXPECT_EQ(LastEvent(), "level complete place 8");
+    EXPECT_EQ(FirstOpponent(*game_).CheckpointsPassed, game_->PlayerCar()->CheckpointsPassed + kLead);
 }
 
 TEST_F(RaceTest, FinishingSecondWithTwoLivesCostsALifeButCompletesTheLevel) {

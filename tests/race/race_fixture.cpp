@@ -24,9 +24,7 @@ void WriteText(const fs::path& path, const std::string& text) {
 }  // namespace
 
 void RaceTest::SetUp() {
-    std::string pattern = (fs::temp_directory_path() / "pd-race-game-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
+    folder_ = scratch_.Path().string();
     platform::SetProgramFolder(folder_);
     // A chassis of four spheres and a wheel of radius 0.5: the cars get real bodies.
     WriteText(fs::path(folder_) / "data" / "Car_.spg",
@@ -53,8 +51,6 @@ void RaceTest::SetUp() {
 void RaceTest::TearDown() {
     game_.reset();
     engine::PhysicsClose();
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
 }
 
 void RaceTest::StartGame(int difficulty, int car, int track) {

@@ -12,6 +12,7 @@
 #include "core/loading_screen.h"
 #include "menus/record_input_menu.h"
 #include "race/race.h"
+#include "tests/support/scratch_folder.h"
 
 class RaceTest : public ::testing::Test {
 protected:
@@ -39,6 +40,7 @@ protected:
     bool HasEvent(const std::string& line) const;
     std::string LastEvent() const;
 
+    test_support::ScratchFolder scratch_{"pd-race-game"};
     std::string folder_;
     LoadingScreen loading_;
     CursorSprite cursor_;

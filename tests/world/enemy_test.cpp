@@ -113,7 +113,7 @@ TEST_F(EnemyTest, ReachedWaypointAdvancesAndWraps) {
     EXPECT_EQ(driver_.WaypointIndex, 0);
 }
 
-TEST_F(EnemyTest, CheckpointsCountAndTheLastGateEndsALapUncounted) {
+TEST_F(EnemyTest, CheckpointsCountAndTheLastGateEndsALapCountedLikeAnyOther) {
     gates_ = {{0, 0, false, 10}, {50, 0, true, 10}};
     car_.LapsToGo = 2;
     car_.Location = {2.9f, 0, 12.9f};  // within 3 in x and 13 in z of a gate across x
@@ -126,7 +126,7 @@ TEST_F(EnemyTest, CheckpointsCountAndTheLastGateEndsALapUncounted) {
     car_.Location = {50 + 12.9f, 0, -2.9f};
     driver_.Update(gates_);
     EXPECT_EQ(car_.CheckpointIndex, 0);
-    EXPECT_EQ(car_.CheckpointsPassed, 1);
+    EXPECT_EQ(car_.CheckpointsPassed, 2);
     EXPECT_EQ(car_.LapsToGo, 1);
 }
 

@@ -18,9 +18,7 @@
 namespace fs = std::filesystem;
 
 void WorldTest::SetUp() {
-    std::string pattern = (fs::temp_directory_path() / "pd-world-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
+    folder_ = scratch_.Path().string();
     fs::create_directories(folder_ + "/data");
     fs::create_directories(folder_ + "/sound");
     platform::SetProgramFolder(folder_);
@@ -34,8 +32,6 @@ void WorldTest::TearDown() {
     iEngineClose();
     engine::PhysicsClose();
     if (window_) platform::DestroyWindow(window_);
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
 }
 
 void WorldTest::WriteFile(const std::string& relative, const std::string& text) {

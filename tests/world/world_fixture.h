@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "tests/support/scratch_folder.h"
 
 class WorldTest : public ::testing::Test {
 protected:
@@ -33,6 +34,7 @@ protected:
     static bool MeshVisible(EngineHandle mesh);
     static Vec3 MeshLocation(EngineHandle mesh);
 
+    test_support::ScratchFolder scratch_{"pd-world"};
     std::string folder_;
     platform::WindowHandle window_ = nullptr;
 };

@@ -72,6 +72,27 @@ std::string JsonEvents(const std::vector<std::pair<int, std::string>>& events) {
     return out + "]";
 }
 
+// {"model": 2, "instance": 1, "frame": 2310, "checkpoints": 41}
+std::string JsonFinishCar(const FinishWatch::Car& car) {
+    return "{\"model\": " + std::to_string(car.model) + ", \"instance\": " + std::to_string(car.instance) +
+           ", \"frame\": " + std::to_string(car.frame) + ", \"checkpoints\": " + std::to_string(car.checkpoints) +
+           "}";
+}
+
+// [{"level": 1, "track": 3, "place": 1, "player": {car}, "opponents": [{car}, ...]}, ...]
+std::string JsonFinishes(const std::vector<FinishWatch::Level>& levels) {
+    std::string out = "[";
+    for (size_t i = 0; i < levels.size(); ++i) {
+        const FinishWatch::Level& level = levels[i];
+        out += (i ? ",\n    " : "\n    ") + std::string("{\"level\": ") + std::to_string(level.level) +
+               ", \"track\": " + std::to_string(level.track) + ", \"place\": " + std::to_string(level.place) +
+               ", \"player\": " + JsonFinishCar(level.player) + ", \"opponents\": [";
+        for (size_t k = 0; k < level.opponents.size(); ++k) out += (k ? ", " : "") + JsonFinishCar(level.opponents[k]);
+        out += "]}";
+    }
+    return out + "]";
+}
+
 double Percentile(std::vector<double> values, double fraction) {
     if (values.empty()) return 0;
     std::sort(values.begin(), values.end());
@@ -113,6 +134,13 @@ void HeadlessSession::Run() {
             race_.track = game->TrackNo;
             race_.lapsLeft = game->LapsLeft;
             race_.place = game->Place;
+            if (const TCar* car = game->PlayerCar()) {
+                race_.playerCar[0] = car->Location.x;
+                race_.playerCar[1] = car->Location.y;
+                race_.playerCar[2] = car->Location.z;
+                race_.playerCar[3] = static_cast<float>(car->Heading);
+            }
+            race_.finishes = finishWatch_.Levels();
         }
         program_ = nullptr;
     }
@@ -146,7 +174,10 @@ void HeadlessSession::OnFrame() {
     ++frames_;
     if (mainMenuMs_ < 0 && AppState == StateMainMenu)
         mainMenuMs_ = std::chrono::duration<double, std::milli>(now - started_).count();
-    if (program_ && program_->Race()) CollectEvents(*program_->Race());
+    if (program_ && program_->Race()) {
+        CollectEvents(*program_->Race());
+        finishWatch_.Step(*program_->Race(), frames_);
+    }
     const Vec3 camera = iCameraLocation(Shared.MainCamera);
     camera_[0] = camera.x;
     camera_[1] = camera.y;
@@ -231,7 +262,10 @@ bool HeadlessSession::WriteReport() const {
          << "  \"track\": " << race_.track << ",\n"
          << "  \"laps_left\": " << race_.lapsLeft << ",\n"
          << "  \"place\": " << race_.place << ",\n"
+         << "  \"player_car\": [" << race_.playerCar[0] << ", " << race_.playerCar[1] << ", " << race_.playerCar[2]
+         << ", " << race_.playerCar[3] << "],\n"
          << "  \"events\": " << JsonEvents(race_.events) << ",\n"
+         << "  \"finishes\": " << JsonFinishes(race_.finishes) << ",\n"
          << "  \"sim_seconds\": " << aiSeconds_ << ",\n"
          << "  \"cars\": " << JsonCars(aiCars_) << "\n"
          << "}\n";

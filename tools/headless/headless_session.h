@@ -8,6 +8,7 @@
 
 #include "ai_race.h"
 #include "auto_driver.h"
+#include "finish_watch.h"
 
 #include "input_injector.h"
 #include "input_script.h"
@@ -19,8 +20,12 @@ class TGame;
 // The race as the report gives it, taken when the run ends.
 struct RaceReport {
     int score = 0, lives = 0, level = 0, track = 0, lapsLeft = 0, place = 0;
+    // The player's car at the last frame: x, y, z and its heading (degrees from +x towards +z).
+    float playerCar[4] = {0, 0, 0, 0};
     // The race's transitions, each with the frame in which it happened.
     std::vector<std::pair<int, std::string>> events;
+    // Each level's finishing frames and shown place.
+    std::vector<FinishWatch::Level> finishes;
 };
 
 class HeadlessSession {
@@ -56,6 +61,7 @@ private:
     double mainMenuMs_ = -1;  // wall time until the first frame drawn in the main menu
     ProgramObjects* program_ = nullptr;  // while the program runs
     RaceReport race_;
+    FinishWatch finishWatch_;
     std::unique_ptr<AiRace> aiRace_;
     AutoDriver autoDriver_;  // --autodrive
     double aiSeconds_ = 0;                   // simulated seconds of the AI race

@@ -2,31 +2,28 @@
 #include "generated_game_folder.h"
 
 #include <cstdlib>
-#include <stdexcept>
 
 namespace test_support {
 
 namespace fs = std::filesystem;
 
-GeneratedGameFolder::GeneratedGameFolder() {
-    std::string pattern = (fs::temp_directory_path() / "pebbledash-game-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
-}
-
-GeneratedGameFolder::~GeneratedGameFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
-
 bool GeneratedGameFolder::Fill() {
     const char* bin = std::getenv("PEBBLEDASH_BIN");
     const fs::path generated = fs::path(bin ? bin : ".");
     if (!fs::exists(generated / "data" / "sprite.x")) return false;
-    fs::copy(generated / "data", path_ / "data", fs::copy_options::recursive);
-    if (fs::exists(generated / "sound")) fs::copy(generated / "sound", path_ / "sound", fs::copy_options::recursive);
-    fs::remove(path_ / "data" / "settings.dat");
-    fs::remove(path_ / "data" / "records.dat");
+    for (const char* folder : {"data", "sound"}) {
+        if (!fs::exists(generated / folder)) continue;
+        std::error_code linked;
+        fs::copy(generated / folder, Path() / folder, fs::copy_options::recursive | fs::copy_options::create_hard_links,
+                 linked);
+        if (linked) {
+            fs::remove_all(Path() / folder);
+            fs::copy(generated / folder, Path() / folder, fs::copy_options::recursive);
+        }
+    }
+    // Unlinked, not written: the build's own saved files stay as they are.
+    fs::remove(Path() / "data" / "settings.dat");
+    fs::remove(Path() / "data" / "records.dat");
     return true;
 }
 

@@ -1,44 +1,58 @@
 // Whole games through the headless runner on the generated data set: a game started as
-// the main menu starts one, in which nobody drives.
+// the main menu starts one, in which nobody drives or the test driver drives.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
-#include "headless_run.h"
+#include "generated_game_folder.h"
+#include "world/track_tables.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::GeneratedGameFolder;
+using test_support::Picture;
 using test_support::RunHeadless;
 
-// A scratch copy of the generated data and sound folders, without saved files, so the
-// run starts with the default high-score tables (1000 down to 100).
+// A scratch program folder with the generated data and no saved files, so the run starts
+// with the default settings and high-score tables (1000 down to 100).
 class RaceFlow : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* bin = std::getenv("PEBBLEDASH_BIN");
-        const fs::path generated = fs::path(bin ? bin : ".");
-        if (!fs::exists(generated / "data" / "sprite.x")) GTEST_SKIP() << "no generated data in " << generated;
-        std::string pattern = (fs::temp_directory_path() / "pebbledash-race-flow-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        fs::copy(generated / "data", folder_ / "data", fs::copy_options::recursive);
-        if (fs::exists(generated / "sound")) {
-            fs::copy(generated / "sound", folder_ / "sound", fs::copy_options::recursive);
-        }
-        fs::remove(folder_ / "data" / "settings.dat");
-        fs::remove(folder_ / "data" / "records.dat");
+        if (!game_.Fill()) GTEST_SKIP() << "no generated data";
+        folder_ = game_.Path();
     }
-    void TearDown() override {
-        if (folder_.empty()) return;
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
+    GeneratedGameFolder game_;
     fs::path folder_;
 };
+
+// Overlay point (x right, y up, -16..16 x -12..12) to a pixel of an 800 x 600 shot.
+std::pair<int, int> PixelOf(double x, double y) {
+    return {static_cast<int>((x + 16) / 32 * 800), static_cast<int>((12 - y) / 24 * 600)};
+}
+
+// Whether two shots show the same loading picture: every pixel of the band through the
+// progress bar (y = -9.75) and a few points of the background around it.
+bool SameLoadingPicture(const Picture& a, const Picture& b) {
+    if (a.width != 800 || b.width != 800) return false;
+    const int barY = PixelOf(0, -9.75).second;
+    for (int y = barY - 10; y <= barY + 10; ++y) {
+        for (int x = 0; x < 800; ++x) {
+            if (a.At(x, y) != b.At(x, y)) return false;
+        }
+    }
+    constexpr std::pair<double, double> kBackground[] = {{-10, 5}, {10, -5}, {0, 8}, {-14, -2}};
+    for (const auto& [x, y] : kBackground) {
+        const auto [px, py] = PixelOf(x, y);
+        if (a.At(px, py) != b.At(px, py)) return false;
+    }
+    return true;
+}
 
 // Where `text` first appears in the report's event list; npos when it does not.
 size_t EventAt(const test_support::HeadlessResult& run, const std::string& text, size_t from = 0) {
@@ -48,7 +62,7 @@ size_t EventAt(const test_support::HeadlessResult& run, const std::string& text,
 TEST_F(RaceFlow, NobodyDrivesUntilTheGameIsOverAndTheMenuIsBack) {
     // Hard gives two lives. Frames of 0.9 s keep the run short; with the clock at a
     // multiple of 5 ms every level is drawn on track slot 1 (98 s on Hard at level 1).
-    const auto run = RunHeadless(folder_, "--new-game 2 1 --frame-ms 900 --start-ms 0 --frames 450");
+    const auto run = RunHeadless(folder_, "--new-game 2 1 --frame-ms 900 --start-ms 0 --frames 450 --no-draw");
     ASSERT_EQ(run.exitCode, 0) << run.log;
 
     const size_t first = EventAt(run, "level 1 track 1");
@@ -74,7 +88,7 @@ TEST_F(RaceFlow, NobodyDrivesUntilTheGameIsOverAndTheMenuIsBack) {
     EXPECT_EQ(run.Number("level"), 0);
 }
 
-TEST_F(RaceFlow, ARaceReportsItsCountersWhileItRuns) {
+TEST_F(RaceFlow, ARaceReportsItsCountersWhileItRunsAndItsStartShowsTheLoadingPicture) {
     const auto run = RunHeadless(folder_, "--new-game 0 3 --frame-ms 16 --start-ms 2 --frames 30");
     ASSERT_EQ(run.exitCode, 0) << run.log;
     EXPECT_EQ(run.Number("app_state"), 4);
@@ -86,6 +100,51 @@ TEST_F(RaceFlow, ARaceReportsItsCountersWhileItRuns) {
     EXPECT_TRUE(run.ListHas("events", "{\"frame\": 1, \"event\": \"level 1 track 3\"}")) << run.report;
     // The game music of track 3 (index 1) plays.
     EXPECT_EQ(run.Number("music"), 1);
+
+    // Ten pictures of the start-up, whose bar shows step k in picture k; then the new
+    // game's: the picture as it was left (step 1) when the game starts and again as the
+    // race is built, then the level start's: shown, two steps on, and five more steps
+    // half a second apart, up to step 8.
+    ASSERT_EQ(run.Number("loading_pictures"), 20) << run.report;
+    const auto shot = [this](int n) {
+        char name[32];
+        std::snprintf(name, sizeof name, "loading-%02d.png", n);
+        return test_support::ReadPng(folder_ / "shots" / name);
+    };
+    const int steps[10] = {1, 1, 1, 2, 3, 4, 5, 6, 7, 8};
+    for (int n = 11; n <= 20; ++n) {
+        const Picture level = shot(n);
+        ASSERT_EQ(level.width, 800) << "picture " << n;
+        EXPECT_TRUE(SameLoadingPicture(level, shot(steps[n - 11]))) << "picture " << n << ": step " << steps[n - 11];
+        if (n > 11) EXPECT_EQ(SameLoadingPicture(level, shot(n - 1)), steps[n - 11] == steps[n - 12]) << n;
+    }
+    // The race is on screen once the level has started.
+    EXPECT_FALSE(SameLoadingPicture(test_support::ReadPng(folder_ / "shots" / "last.png"), shot(8)));
+}
+
+// In a race the chase camera follows the player's car: after a few seconds of the test
+// driver's driving from the grid (track 3, heading along -x, the camera starting 40
+// units to +x and 80 up), it is behind the car and above it, about 22 units away (10
+// back, 20 up) and farther while it lags at speed out of a corner; left where it
+// started it would be some 170 units away.
+TEST_F(RaceFlow, TheChaseCameraTrailsThePlayersCar) {
+    const auto run = RunHeadless(folder_, "--new-game 0 3 --autodrive --no-draw --frame-ms 26 --start-ms 2 --frames 260");
+    ASSERT_EQ(run.exitCode, 0) << run.log;
+    ASSERT_EQ(run.Number("app_state"), 4);
+    const std::string car = run.List("player_car"), camera = run.List("camera");
+    double cx = 0, cy = 0, cz = 0, heading = 0, kx = 0, ky = 0, kz = 0;
+    ASSERT_EQ(std::sscanf(car.c_str(), "[%lf, %lf, %lf, %lf]", &cx, &cy, &cz, &heading), 4) << run.report;
+    ASSERT_EQ(std::sscanf(camera.c_str(), "[%lf, %lf, %lf]", &kx, &ky, &kz), 3) << run.report;
+    const track_tables::PointXZ grid = track_tables::GridSlotPosition(3, 3);  // behind Easy's three opponents
+    EXPECT_GT(std::hypot(cx - grid.x, cz - grid.z), 40) << "the car has driven off: " << car;
+    const double distance = std::sqrt((kx - cx) * (kx - cx) + (ky - cy) * (ky - cy) + (kz - cz) * (kz - cz));
+    EXPECT_GT(distance, 12) << camera << " " << car;
+    EXPECT_LT(distance, 50) << camera << " " << car;
+    EXPECT_GT(ky - cy, 10) << "above the car";
+    // Behind the car: the camera's way from the car points against its heading.
+    const double radians = heading * M_PI / 180;
+    const double along = (kx - cx) * std::cos(radians) + (kz - cz) * std::sin(radians);
+    EXPECT_LT(along, -3) << camera << " " << car;
 }
 
 TEST_F(RaceFlow, PKeyPausesTheRaceAndSilencesItThenResumesWithTheGameMusic) {
@@ -113,16 +172,12 @@ TEST_F(RaceFlow, PKeyPausesTheRaceAndSilencesItThenResumesWithTheGameMusic) {
 }
 
 TEST(RaceFlowOptions, BadNewGameArgumentsAreRefused) {
-    std::string pattern = (fs::temp_directory_path() / "pebbledash-race-options-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    const fs::path folder = pattern;
-    EXPECT_EQ(RunHeadless(folder, "--new-game 3 1").exitCode, 2);
-    EXPECT_EQ(RunHeadless(folder, "--new-game 0 6").exitCode, 2);
-    const auto missingCar = RunHeadless(folder, "--new-game 1");
+    const test_support::ScratchFolder folder("pebbledash-race-options");
+    EXPECT_EQ(RunHeadless(folder.Path(), "--new-game 3 1").exitCode, 2);
+    EXPECT_EQ(RunHeadless(folder.Path(), "--new-game 0 6").exitCode, 2);
+    const auto missingCar = RunHeadless(folder.Path(), "--new-game 1");
     EXPECT_EQ(missingCar.exitCode, 2);
     EXPECT_NE(missingCar.log.find("missing car"), std::string::npos) << missingCar.log;
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
 }
 
 }  // namespace

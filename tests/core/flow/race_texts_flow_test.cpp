@@ -97,6 +97,9 @@ TEST_F(RaceTexts, LevelCompleteAndThePlaceAreCentredAsOneBlock) {
     // 25 frames later the banner is at full size and near full alpha.
     const auto second = folder_.Run(drive + std::to_string(complete + 25));
     ASSERT_EQ(second.exitCode, 0) << second.log;
+    // The same race to the same finish, still in the level-complete banner.
+    EXPECT_EQ(EventFrame(second, "level complete place 1"), complete) << second.report;
+    EXPECT_FALSE(second.ListHas("events", "score ")) << second.report;
     const Picture shot = test_support::ReadPng(folder_.Path() / "shots" / "last.png");
     ASSERT_EQ(shot.width, 800);
     const Span completeLine = BannerYellow(shot, 285, 315);

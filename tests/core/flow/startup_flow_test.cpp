@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "headless_run.h"
+#include "scratch_folder.h"
 #include "test_program_data.h"
 
 namespace {
@@ -13,16 +14,8 @@ using test_support::RunHeadless;
 
 class StartupFlow : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pebbledash-flow-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    std::filesystem::path folder_;
+    test_support::ScratchFolder scratch_{"pebbledash-flow"};
+    const std::filesystem::path folder_ = scratch_.Path();
 };
 
 // Overlay point (x right, y up, -16..16 x -12..12) to a pixel of an 800 x 600 shot.

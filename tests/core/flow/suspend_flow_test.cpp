@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "headless_run.h"
+#include "scratch_folder.h"
 #include "test_program_data.h"
 
 namespace {
@@ -47,18 +48,12 @@ void SendResume(const std::string& socketPath) {
 class SuspendFlow : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pebbledash-suspend-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
         test_support::WriteStartupData(folder_);
         test_support::WriteFile(folder_ / "script.txt", std::string("5 key 88 down\n6 key 88 up\n"));
     }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
     std::string Script() const { return "--script '" + (folder_ / "script.txt").string() + "'"; }
-    std::filesystem::path folder_;
+    test_support::ScratchFolder scratch_{"pebbledash-suspend"};
+    const std::filesystem::path folder_ = scratch_.Path();
 };
 
 TEST_F(SuspendFlow, BossKeyInFullScreenClosesTheEngineAndResumeRebuildsEverything) {

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/platform.h"
+#include "tests/support/scratch_folder.h"
 
 extern char** environ;
 
@@ -39,18 +40,9 @@ struct Tone {
 class SoundFolder {
 public:
     SoundFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pebbledash-sound-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) ADD_FAILURE() << "cannot create a temporary folder";
-        root_ = pattern;
         std::filesystem::create_directories(root_ / "sound");
         platform::SetProgramFolder(root_.string());
     }
-    ~SoundFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-    SoundFolder(const SoundFolder&) = delete;
-    SoundFolder& operator=(const SoundFolder&) = delete;
 
     std::filesystem::path Path(const std::string& relative) const { return root_ / relative; }
 
@@ -80,7 +72,8 @@ public:
     }
 
 private:
-    std::filesystem::path root_;
+    test_support::ScratchFolder scratch_{"pebbledash-sound"};
+    const std::filesystem::path root_ = scratch_.Path();
 };
 
 // Root mean square of one channel (0 left, 1 right) of interleaved stereo frames [first, last).
