@@ -51,8 +51,12 @@ void FrameDispatch::RunStep() {
     } else {
         cursor_.Show();
     }
+    // While a screen change animates the menus take no input, but the boss key still hides
+    // the game at once: that is all it is for.
     const bool inputBlocked = links_.menuInputBlocked && links_.menuInputBlocked();
-    if (!inputBlocked) {
+    if (inputBlocked) {
+        BossKeyStep();
+    } else {
         KeyboardStep();
         pointer_.HoverStep();
         pointer_.ClickStep();

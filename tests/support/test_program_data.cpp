@@ -122,6 +122,12 @@ void WriteStartupData(const std::filesystem::path& root) {
     }
     WriteFile(data / "skybox01.sky", formats::WriteSkyBox(sky));
 
+    // The plain pictures of the menus: the main menu's background and the four help pages.
+    WriteFile(data / "MenuZadnik.jpg", SolidPng(8, 8, {60, 70, 90, 255}));
+    for (int page = 1; page <= 4; ++page) {
+        WriteFile(data / ("Over" + std::to_string(page) + ".png"), SolidPng(8, 8, {200, 200, 200, 255}));
+    }
+
     // The pointer's hover and click sounds and the four music tracks of the init phase.
     for (const char* name : {"14.WAV", "15.wav", "musmenu.ogg", "musgame1.ogg", "musgame2.ogg", "musgame3.ogg"}) {
         WriteFile(root / "sound" / name, SilentWav());

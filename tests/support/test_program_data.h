@@ -21,8 +21,8 @@ std::array<uint8_t, 4> CursorFrameColor(int k);
 inline constexpr const char* kPlayAddress = "https://pebbledash.example/play";
 
 // Writes data/sprite.x (the 1.6 x 1.6 overlay quad), data/Loading.dat, data/Cursor.dat,
-// the font data/_fontg/Palatino Linotype.wid, data/skybox01.sky with its faces and
-// play.url below root.
+// the font data/_fontg/Palatino Linotype.wid, data/skybox01.sky with its faces, the menus'
+// plain pictures (data/MenuZadnik.jpg, data/Over1..4.png) and play.url below root.
 void WriteStartupData(const std::filesystem::path& root);
 
 void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
