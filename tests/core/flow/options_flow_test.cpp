@@ -102,13 +102,13 @@ TEST_F(OptionsFlow, ApplyWithShadowsOnReCreatesTheDisplayAndTheOptionsScreenCome
     ASSERT_EQ(settings.size(), 48u);
     EXPECT_EQ(settings[2], 1) << "shadows";
 
-    // The options' title stands where it stood before the display was made anew.
+    // On the new display the options stand on their video page again: its resolution line
+    // "800x600" is printed in yellow in its box, as before the display was made anew.
     const auto before = test_support::ReadPng(folder_.Path() / "shots" / "before.png");
     const auto after = test_support::ReadPng(folder_.Path() / "shots" / "after.png");
     ASSERT_EQ(after.width, 800);
-    for (const auto& [x, y] : {std::pair{562, 142}, std::pair{500, 150}, std::pair{620, 135}}) {
-        EXPECT_EQ(before.At(x, y), after.At(x, y)) << x << "," << y;
-    }
+    EXPECT_GT(GeneratedGameFolder::YellowPixels(before, 660, 750, 285, 315), 20);
+    EXPECT_GT(GeneratedGameFolder::YellowPixels(after, 660, 750, 285, 315), 20);
 }
 
 }  // namespace
