@@ -3,6 +3,9 @@
 #include "core/program_objects.h"
 
 #include "core/app_state.h"
+#include "core/music.h"
+#include "core/race_choices.h"
+#include "core/saved_files.h"
 
 namespace {
 
@@ -28,6 +31,51 @@ TExitMenu::Hooks ProgramObjects::ExitMenuHooks() {
     return hooks;
 }
 
+TExitGameMenu::Hooks ProgramObjects::ExitGameMenuHooks() {
+    TExitGameMenu::Hooks hooks;
+    hooks.stopRaceSounds = [this] {
+        if (game_) game_->StopRaceSounds();
+    };
+    hooks.resetCarPhysics = [this] {
+        if (game_) game_->ResetCarPhysics();
+    };
+    hooks.playGameMusic = [this] { PlayMusic("2", game_ ? game_->TrackNo : 0); };
+    hooks.hideGameOverSprite = [this] {
+        if (game_) iSpriteHide(game_->GameOverSprite);
+    };
+    hooks.openNameEntry = [this] { return game_ && nameEntry_.Qualify(game_->GetScore()); };
+    hooks.leaveRace = [this] {
+        if (!game_) return;
+        game_->ResetGame();
+        game_->HideRaceScene();
+        game_->NoteReturnToMenu();
+    };
+    hooks.sendResult = [this] { sender_.Start(Submission()); };
+    hooks.openScreen = [this](uint8_t target) { mainMenu_.OpenScreen(target); };
+    return hooks;
+}
+
+ConnThrd::Outcome ProgramObjects::SendingOutcome() {
+    ConnThrd::Outcome outcome;
+    outcome.failed = [] { AppState = StateSendFailed; };
+    // Sent: the main menu with the panel closed, and on to the high-score tables.
+    outcome.done = [this] {
+        exitGameMenu_.Close();
+        ReturnToMenu();
+        mainMenu_.OpenScreen(StateRecords);
+    };
+    return outcome;
+}
+
+ScoreSubmission ProgramObjects::Submission() const {
+    ScoreSubmission submission;
+    submission.difficulty = CurrentDifficulty;
+    submission.name = nameEntry_.nameText;
+    submission.score = game_ ? game_->GetScore() : 0;
+    submission.country = Saved.settings.lastCountry.Text();
+    return submission;
+}
+
 bool ProgramObjects::MenuInputBlocked() const {
     return exitMenu_.exiting || (InMenuStates(AppState) && mainMenu_.ButtonsMoving());
 }
@@ -35,6 +83,7 @@ bool ProgramObjects::MenuInputBlocked() const {
 void ProgramObjects::AddScreens() {
     AddMainMenuAndExitQuestion();
     AddNameEntry();
+    AddRaceDialog();
 }
 
 void ProgramObjects::AddMainMenuAndExitQuestion() {
@@ -81,5 +130,21 @@ void ProgramObjects::AddNameEntry() {
     row.update = [this] { nameEntry_.Update(); };
     row.hover = Pointer([this](double x, double y) { nameEntry_.Hover(x, y); });
     row.click = Pointer([this](double x, double y) { nameEntry_.Click(x, y); });
+    screens_.Add(std::move(row));
+}
+
+void ProgramObjects::AddRaceDialog() {
+    ScreenRow row;
+    row.name = "in-race dialog";
+    row.states = {StateRaceExitConfirm, StateSendResultAsk, StateSendFailed};  // 26 takes no input
+    row.updateStates = RaceDialogStates;
+    row.updatesAfterRace = true;
+    row.group = LoadingGroup::ChoiceScreens;
+    row.init = [this] { exitGameMenu_.Init(); };
+    row.rebuild = [this] { exitGameMenu_.Rebuild(); };
+    row.keys = [this] { exitGameMenu_.KeyStep(); };
+    row.update = [this] { exitGameMenu_.Update(); };
+    row.hover = Pointer([this](double x, double y) { exitGameMenu_.Hover(x, y); });
+    row.click = Pointer([this](double x, double y) { exitGameMenu_.Click(x, y); });
     screens_.Add(std::move(row));
 }
