@@ -7,6 +7,7 @@
 #include "core/saved_files.h"
 #include "core/shared_objects.h"
 #include "engine/engine.h"
+#include "menus/side_panel.h"
 
 namespace {
 
@@ -165,28 +166,17 @@ void TExitMenu::KeyStep() {
     }
 }
 
-void TExitMenu::Hover(double x, double y) {
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        if (!buttons[i].Contains(x, y)) continue;
-        const auto index = static_cast<uint8_t>(i + 1);
-        if (index != selection) PlayEffectSound(Shared.HoverSound);
-        selection = index;
-    }
-}
+void TExitMenu::Hover(double x, double y) { HoverPanelButtons(buttons, x, y, selection); }
 
 void TExitMenu::Click(double x, double y) {
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        if (!buttons[i].Contains(x, y)) continue;
-        PlayEffectSound(Shared.ClickSound);
-        selection = static_cast<uint8_t>(i + 1);
-        const bool clearing = AppState == StateClearRecordsConfirm;
-        if (selection == 2) {
+    const bool clearing = AppState == StateClearRecordsConfirm;
+    ClickPanelButtons(buttons, x, y, selection, [this, clearing](uint8_t index) {
+        if (index == 2) {
             Back();
         } else if (clearing) {
             ClearRecords();
         } else {
             ConfirmExit();
         }
-        return;
-    }
+    });
 }
