@@ -63,8 +63,10 @@ void FrameDispatch::RunStep() {
     }
 
     // The menu screens, then the name entry; each decides itself what to draw for the state.
+    // The in-race dialog follows the race's update.
     screens_.Update(AppState);
     if (AppState == StateRace) Call(links_.updateRace);
+    screens_.UpdateAfterRace(AppState);
     const uint8_t state = AppState;
     if (InHudStates(state)) Call(links_.drawHud, state);
 }
@@ -78,10 +80,6 @@ void FrameDispatch::KeyboardStep() {
         case StatePause:
             PauseKeys();
             break;
-        case StateSendResultAsk:
-        case StateSendFailed:
-            if (iKeyClick(kEscape) != 0) ReturnToMenu();
-            break;
         default:
             screens_.Keys(AppState);
             break;
@@ -89,6 +87,13 @@ void FrameDispatch::KeyboardStep() {
 }
 
 void FrameDispatch::RaceKeys() {
+    if (iKeyClick(kEscape) != 0) {
+        AppState = StateRaceExitConfirm;
+        Call(links_.openRaceDialog);
+        iSimulationFrqSet(0);
+        StopGameMusic();
+        return;
+    }
     if (!PauseKeyClicked()) return;
     AppState = StatePause;
     Call(links_.showPauseSprite, true);
@@ -97,12 +102,19 @@ void FrameDispatch::RaceKeys() {
 }
 
 void FrameDispatch::PauseKeys() {
-    if (!PauseKeyClicked()) return;
-    AppState = StateRace;
+    if (PauseKeyClicked()) {
+        AppState = StateRace;
+        Call(links_.showPauseSprite, false);
+        iSimulationFrqSet(kRaceStepSeconds);
+        Call(links_.resetCarPhysics);
+        PlayMusic("2", TrackNo(links_));
+        return;
+    }
+    if (iKeyClick(kEscape) == 0) return;
+    AppState = StateRaceExitConfirm;
+    Call(links_.openRaceDialog);
     Call(links_.showPauseSprite, false);
-    iSimulationFrqSet(kRaceStepSeconds);
-    Call(links_.resetCarPhysics);
-    PlayMusic("2", TrackNo(links_));
+    iSimulationFrqSet(0);
 }
 
 bool FrameDispatch::BossKeyStep() {

@@ -17,6 +17,9 @@ struct GameLinks {
     // slide in; after a re-creation its buttons hidden until its update places them again.
     std::function<void()> arrangeMainMenu;
     std::function<void()> makeRace;            // first init phase, step 18: the race object, not built
+    // Both kinds of init phase, between iTextureMipLevelsSet(1) and the fonts: a new share
+    // screen reads its description and builds its pictures.
+    std::function<void()> loadShareScreen;
     std::function<void()> rebuildRace;         // later init phase: RebuildRace when the race was built
     // Later init phase in a race-scene state, after the camera was put at (0, 100, 0):
     // one UpdateRace and ShowRaceScene.
@@ -29,8 +32,12 @@ struct GameLinks {
     // leaving flag, the difficulty screen's start-race flag, or (in a menu state) the main
     // menu's buttons still moving.
     std::function<bool()> menuInputBlocked;
-    // AppState 37: the whole frame is the leaving screen's (it ends the frame loop when done).
+    // AppState 37: the whole frame is the share screen's Hover and Update (it ends the frame
+    // loop when the player leaves it, or at once when it is unusable).
     std::function<void()> leavingStep;
+
+    // Escape in the race or the pause: the in-race dialog opens ("Exit To Menu?").
+    std::function<void()> openRaceDialog;
 
     // Pause, resume and the boss key.
     std::function<void(bool shown)> showPauseSprite;

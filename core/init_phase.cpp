@@ -76,6 +76,7 @@ void InitPhase::FirstTime() {
     loading_.Build(Shared.MainCamera);
 
     iTextureMipLevelsSet(1);
+    Call(links_.loadShareScreen);
     loading_.Advance();  // 2: the share screen's resources
 
     MakeFonts();
@@ -115,6 +116,7 @@ void InitPhase::AfterSuspend() {
     loading_.Build(Shared.MainCamera);
 
     iTextureMipLevelsSet(1);
+    Call(links_.loadShareScreen);
     loading_.Advance();  // the share screen again
 
     MakeFonts();

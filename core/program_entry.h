@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // A game started at boot, as the main menu starts one (headless runs).
 struct NewGameChoice {
@@ -14,6 +15,7 @@ struct NewGameChoice {
 struct ProgramOptions {
     std::optional<uint32_t> seed;          // the random source; from the clock when empty
     std::optional<NewGameChoice> newGame;  // once the main menu is reached: NewGame, AppState 4
+    std::optional<std::string> scoreServer;  // the world high-score server; the build's default when empty
 };
 
 // Runs the whole game on the platform's window and the engine; returns when it ends.

@@ -4,11 +4,13 @@
 #include "core/app_config.h"
 #include "core/app_state.h"
 #include "core/hud_line.h"
+#include "core/pointer_position.h"
 #include "core/race_choices.h"
 #include "core/random_source.h"
 #include "core/saved_files.h"
 #include "core/shared_objects.h"
 #include "core/window_cycle.h"
+#include "online/score_server_address.h"
 #include "platform/platform.h"
 
 namespace {
@@ -18,10 +20,11 @@ void ApplyLiveDisplaySettings(AppConfig& config) {
     ApplyDisplaySettings(config, s.windowed, s.resolution, s.colorDepth, s.engineOption);
 }
 
-TRecordInputMenu::Hooks NameEntryHooks(const std::unique_ptr<TGame>& game) {
+TRecordInputMenu::Hooks NameEntryHooks(const std::unique_ptr<TGame>& game, std::function<void()> showSendQuestion) {
     TRecordInputMenu::Hooks hooks;
     hooks.getScore = [&game] { return game ? game->GetScore() : 0; };
     hooks.currentDifficulty = [] { return CurrentDifficulty; };
+    hooks.showSendResultQuestion = std::move(showSendQuestion);
     return hooks;
 }
 
@@ -39,7 +42,10 @@ ProgramObjects::ProgramObjects(ProgramOptions options)
       startGameMenu_({OpenScreenHook()}),
       optionsMenu_({OpenScreenHook()}),
       shipMenu_({OpenScreenHook()}),
-      nameEntry_(NameEntryHooks(game_)) {
+      nameEntry_(NameEntryHooks(game_, [this] { exitGameMenu_.Open(); })),
+      exitGameMenu_(ExitGameMenuHooks()),
+      scoreServer_(options_.scoreServer ? *options_.scoreServer : DefaultScoreServerAddress()),
+      sender_(scoreServer_, SendingOutcome()) {
     Connect();
     AddScreens();
     SetReturnToMenuLinks(&links_);
@@ -68,6 +74,8 @@ int ProgramObjects::Run() {
 }
 
 void ProgramObjects::RunStep() {
+    // What the score submission's thread handed over takes effect here, between two frames.
+    sender_.RunHandedSteps();
     dispatch_.RunStep();
     StartChosenGame();
 }
@@ -102,6 +110,10 @@ void ProgramObjects::ConnectInitPhase() {
         mainMenu_.ParkButtons();
     };
     links_.makeRace = [this] { MakeRace(); };
+    links_.loadShareScreen = [this] {
+        shareScreen_ = std::make_unique<TShareScreen>();
+        shareScreen_->Load();
+    };
     links_.rebuildRace = [this] {
         if (game_ && game_->Built) game_->RebuildRace();
     };
@@ -120,7 +132,8 @@ void ProgramObjects::ConnectFrame() {
         if (game_) DrawHudLine(game_->Hud(), game_->BlinkPhase, state, Shared.Fonts[1]);
     };
     links_.menuInputBlocked = [this] { return MenuInputBlocked(); };
-    links_.leavingStep = [] { iEngineIsRenderingSet(0); };
+    links_.leavingStep = [this] { LeavingStep(); };
+    links_.openRaceDialog = [this] { exitGameMenu_.Open(); };
     links_.showPauseSprite = [this](bool shown) {
         if (!game_) return;
         if (shown) {
@@ -147,7 +160,10 @@ void ProgramObjects::MakeChaseCamera() {
 void ProgramObjects::MakeRace() {
     TGame::Hooks hooks;
     hooks.openNameEntry = [this](int32_t score) { return nameEntry_.Qualify(score) ? nameEntry_.InsertRank() : 0; };
-    hooks.hideResultScreens = [this] { nameEntry_.Hide(); };
+    hooks.hideResultScreens = [this] {
+        exitGameMenu_.Close();
+        nameEntry_.Hide();
+    };
     game_ = std::make_unique<TGame>(loading_, cursor_, std::move(hooks));
     if (!chaseCameras_.empty()) game_->SetChaseCamera(chaseCameras_.back().get());
 }
@@ -155,7 +171,19 @@ void ProgramObjects::MakeRace() {
 void ProgramObjects::LeaveRace() {
     if (game_) game_->HideRaceScene();
     nameEntry_.Hide();
+    exitGameMenu_.Close();
     if (!game_) return;
     game_->ResetGame();
     game_->NoteReturnToMenu();
+}
+
+void ProgramObjects::LeavingStep() {
+    if (!shareScreen_) {
+        iExit();
+        return;
+    }
+    const std::optional<MenuPoint> pointer = ReadMenuPointer();
+    if (pointer) cursor_.PlaceAt(pointer->x, pointer->y);
+    shareScreen_->Hover(pointer);
+    shareScreen_->Update();
 }

@@ -15,6 +15,7 @@
 #include "core/pointer_dispatch.h"
 #include "core/program_entry.h"
 #include "core/screen_table.h"
+#include "menus/exit_game_menu.h"
 #include "menus/exit_menu.h"
 #include "menus/help_menu.h"
 #include "menus/main_menu.h"
@@ -23,6 +24,8 @@
 #include "menus/records_menu.h"
 #include "menus/select_ship_menu.h"
 #include "menus/start_game_menu.h"
+#include "online/score_sender.h"
+#include "online/share_screen.h"
 #include "race/game.h"
 
 // One per run. The core (init phase, dispatch, ReturnToMenu) reaches the race and the
@@ -51,10 +54,17 @@ private:
     void AddMainMenuAndExitQuestion();
     void AddSubScreens();
     void AddNameEntry();
+    void AddRaceDialog();
     TMainMenu::Hooks MainMenuHooks();
     std::function<void(uint8_t)> OpenScreenHook();
     TRecordsMenu::Hooks RecordsMenuHooks();
     TExitMenu::Hooks ExitMenuHooks();
+    TExitGameMenu::Hooks ExitGameMenuHooks();
+    ConnThrd::Outcome SendingOutcome();
+    // Yes in 24 or 27: the difficulty, the typed name, the race score and lastCountry go out.
+    ScoreSubmission Submission() const;
+    // AppState 37: the pointer to the share screen, then its Update.
+    void LeavingStep();
     bool MenuInputBlocked() const;
     // The race begins when the main menu's column is out: NewGame and AppState 4.
     void StartGame();
@@ -83,8 +93,14 @@ private:
     TOptMenu optionsMenu_;
     TSelectShipMenu shipMenu_;
     TRecordInputMenu nameEntry_;
+    TExitGameMenu exitGameMenu_;
+    // Made anew by every init phase (its engine objects go with the engine).
+    std::unique_ptr<TShareScreen> shareScreen_;
     // Each engine opening makes a new chase camera; the old ones (their engine objects
     // gone with the engine) are kept, never destroyed while the program runs.
     std::vector<std::unique_ptr<CameramanLookAtPointKeepDistanceFast_t>> chaseCameras_;
     bool chosenGameStarted_ = false;
+    std::string scoreServer_;  // the world high-score server's base address
+    // Last: destroyed first, so a running submission ends before what its steps touch.
+    ScoreSender sender_;
 };

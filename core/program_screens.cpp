@@ -4,6 +4,9 @@
 
 #include "core/app_state.h"
 #include "menus/site_links.h"
+#include "core/music.h"
+#include "core/race_choices.h"
+#include "core/saved_files.h"
 
 namespace {
 
@@ -45,7 +48,7 @@ TRecordsMenu::Hooks ProgramObjects::RecordsMenuHooks() {
     TRecordsMenu::Hooks hooks;
     hooks.openScreen = OpenScreenHook();
     hooks.openClearQuestion = [this] { exitMenu_.Ask(StateClearRecordsConfirm); };
-    hooks.showWorldScores = [] { OpenLink(TRecordsMenu::WorldScoresLink()); };
+    hooks.showWorldScores = [this] { OpenLink(TRecordsMenu::WorldScoresLink(scoreServer_, recordsMenu_.table)); };
     return hooks;
 }
 
@@ -69,6 +72,51 @@ TExitMenu::Hooks ProgramObjects::ExitMenuHooks() {
     return hooks;
 }
 
+TExitGameMenu::Hooks ProgramObjects::ExitGameMenuHooks() {
+    TExitGameMenu::Hooks hooks;
+    hooks.stopRaceSounds = [this] {
+        if (game_) game_->StopRaceSounds();
+    };
+    hooks.resetCarPhysics = [this] {
+        if (game_) game_->ResetCarPhysics();
+    };
+    hooks.playGameMusic = [this] { PlayMusic("2", game_ ? game_->TrackNo : 0); };
+    hooks.hideGameOverSprite = [this] {
+        if (game_) iSpriteHide(game_->GameOverSprite);
+    };
+    hooks.openNameEntry = [this] { return game_ && nameEntry_.Qualify(game_->GetScore()); };
+    hooks.leaveRace = [this] {
+        if (!game_) return;
+        game_->ResetGame();
+        game_->HideRaceScene();
+        game_->NoteReturnToMenu();
+    };
+    hooks.sendResult = [this] { sender_.Start(Submission()); };
+    hooks.openScreen = [this](uint8_t target) { mainMenu_.OpenScreen(target); };
+    return hooks;
+}
+
+ConnThrd::Outcome ProgramObjects::SendingOutcome() {
+    ConnThrd::Outcome outcome;
+    outcome.failed = [] { AppState = StateSendFailed; };
+    // Sent: the main menu with the panel closed, and on to the high-score tables.
+    outcome.done = [this] {
+        exitGameMenu_.Close();
+        ReturnToMenu();
+        mainMenu_.OpenScreen(StateRecords);
+    };
+    return outcome;
+}
+
+ScoreSubmission ProgramObjects::Submission() const {
+    ScoreSubmission submission;
+    submission.difficulty = CurrentDifficulty;
+    submission.name = nameEntry_.nameText;
+    submission.score = game_ ? game_->GetScore() : 0;
+    submission.country = Saved.settings.lastCountry.Text();
+    return submission;
+}
+
 bool ProgramObjects::MenuInputBlocked() const {
     return exitMenu_.exiting || startGameMenu_.startRace || (InMenuStates(AppState) && mainMenu_.ButtonsMoving());
 }
@@ -77,6 +125,7 @@ void ProgramObjects::AddScreens() {
     AddMainMenuAndExitQuestion();
     AddSubScreens();
     AddNameEntry();
+    AddRaceDialog();
 }
 
 void ProgramObjects::AddMainMenuAndExitQuestion() {
@@ -142,5 +191,21 @@ void ProgramObjects::AddNameEntry() {
     row.update = [this] { nameEntry_.Update(); };
     row.hover = Pointer([this](double x, double y) { nameEntry_.Hover(x, y); });
     row.click = Pointer([this](double x, double y) { nameEntry_.Click(x, y); });
+    screens_.Add(std::move(row));
+}
+
+void ProgramObjects::AddRaceDialog() {
+    ScreenRow row;
+    row.name = "in-race dialog";
+    row.states = {StateRaceExitConfirm, StateSendResultAsk, StateSendFailed};  // 26 takes no input
+    row.updateStates = RaceDialogStates;
+    row.updatesAfterRace = true;
+    row.group = LoadingGroup::ChoiceScreens;
+    row.init = [this] { exitGameMenu_.Init(); };
+    row.rebuild = [this] { exitGameMenu_.Rebuild(); };
+    row.keys = [this] { exitGameMenu_.KeyStep(); };
+    row.update = [this] { exitGameMenu_.Update(); };
+    row.hover = Pointer([this](double x, double y) { exitGameMenu_.Hover(x, y); });
+    row.click = Pointer([this](double x, double y) { exitGameMenu_.Click(x, y); });
     screens_.Add(std::move(row));
 }

@@ -35,7 +35,13 @@ void ScreenTable::Rebuild(LoadingGroup group) const {
 
 void ScreenTable::Update(uint8_t state) const {
     for (const ScreenRow& row : rows_) {
-        if (row.updateStates.Has(state) && row.update) row.update();
+        if (!row.updatesAfterRace && row.updateStates.Has(state) && row.update) row.update();
+    }
+}
+
+void ScreenTable::UpdateAfterRace(uint8_t state) const {
+    for (const ScreenRow& row : rows_) {
+        if (row.updatesAfterRace && row.updateStates.Has(state) && row.update) row.update();
     }
 }
 

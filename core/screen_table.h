@@ -24,6 +24,8 @@ struct ScreenRow {
     StateSet states;          // the AppStates whose keys, hover and click go to this screen
     StateSet updateStates;    // the AppStates in which `update` runs, once per frame
     LoadingGroup group = LoadingGroup::SideScreens;
+    // The update runs after the race's frame update instead of before it (the in-race dialog).
+    bool updatesAfterRace = false;
 
     std::function<void()> init;     // first init phase: the screen's Init
     std::function<void()> rebuild;  // a later init phase: new engine objects, the current picture restored
@@ -50,8 +52,10 @@ public:
     // Every row of the group, in order: `init` in the first init phase, `rebuild` in later ones.
     void Init(LoadingGroup group) const;
     void Rebuild(LoadingGroup group) const;
-    // Every row whose `updateStates` hold `state` (read once by the caller for the whole walk).
+    // Every row whose `updateStates` hold `state` (read once by the caller for the whole walk):
+    // Update those that run before the race's frame update, UpdateAfterRace the others.
     void Update(uint8_t state) const;
+    void UpdateAfterRace(uint8_t state) const;
 
     // The row's hooks for the current state; a missing row or hook does nothing.
     void Keys(uint8_t state) const;

@@ -9,7 +9,7 @@
 #include "core/shared_objects.h"
 #include "engine/engine.h"
 #include "menus/side_panel.h"
-#include "menus/site_links.h"
+#include "online/score_encoding.h"
 
 namespace {
 
@@ -191,7 +191,9 @@ void TRecordsMenu::Activate(uint8_t index) {
     }
 }
 
-std::string TRecordsMenu::WorldScoresLink() { return SiteAddress() + "/cgi/version.pl?prg=Pebbledash&show&type=0"; }
+std::string TRecordsMenu::WorldScoresLink(const std::string& server, int table) {
+    return server + std::string(online::WorldScoresPath) + std::to_string(table);
+}
 
 std::string TRecordsMenu::RecordLine(const RecordEntry& entry) {
     std::string name = entry.name.Text();

@@ -20,7 +20,7 @@ public:
         // The exit menu as the clearing question: shown with "No" selected, remembering the
         // current AppState (12), then AppState 13.
         std::function<void()> openClearQuestion;
-        // Opens WorldScoresLink() in the browser (OpenLink).
+        // Opens WorldScoresLink(server, table) in the browser (OpenLink).
         std::function<void()> showWorldScores;
     };
 
@@ -57,8 +57,9 @@ public:
     void Hover(double x, double y);
     void Click(double x, double y);
 
-    // The world high-score page on the publisher's site.
-    static std::string WorldScoresLink();
+    // The world high-score page of table `table` (0..2) on the score server at `server`
+    // (base address, no trailing slash).
+    static std::string WorldScoresLink(const std::string& server, int table);
     // One printed line: the name right-aligned in 10 characters, a blank, the score
     // right-aligned in 6 (wider when it needs more). A name byte outside the printable
     // ASCII range (only a damaged file holds one) shows as '?', so the columns stay true.

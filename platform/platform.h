@@ -89,6 +89,34 @@ void OpenWithDefaultHandler(const std::string& target);
 // target (resolved address) instead of starting anything.
 void SetOpenRecorder(std::vector<std::string>* recorder);
 
+// ---- HTTP ------------------------------------------------------------------
+// Bounds of one GET: a dead or silent server, a huge reply or a redirect loop ends
+// the request as a failure instead of holding it open.
+struct HttpLimits {
+    long connectTimeoutMs = 3000;       // until the connection stands
+    long requestTimeoutMs = 5000;       // the whole exchange, connection included
+    size_t maxReplyBytes = 16 * 1024;   // a longer body fails the request
+    long maxRedirects = 3;              // followed over http and https only
+};
+
+struct HttpReply {
+    bool ok = false;     // a 2xx reply within the limits
+    std::string body;    // what arrived (partial on failure)
+    std::string error;   // why it failed, for logs and tests
+};
+
+// One blocking GET at a time per call; safe to use from any thread once made.
+// Made on the main thread before any thread uses it (the library's global set-up).
+class HttpClient {
+public:
+    explicit HttpClient(HttpLimits limits = {});
+    HttpReply Get(const std::string& url) const;
+    const HttpLimits& Limits() const { return limits_; }
+
+private:
+    HttpLimits limits_;
+};
+
 // ---- Pointer --------------------------------------------------------------
 Point CursorPosition();                  // desktop pixels
 void ShowSystemPointer(bool visible);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "core/app_state.h"
 #include "core/music.h"
@@ -117,6 +118,7 @@ void HeadlessSession::Run() {
 
     ProgramOptions programOptions;
     programOptions.seed = options_.seed;
+    if (!options_.server.empty()) programOptions.scoreServer = options_.server;
     if (options_.newGameDifficulty && options_.newGameCar) {
         programOptions.newGame = NewGameChoice{*options_.newGameDifficulty, *options_.newGameCar};
     }
@@ -148,6 +150,10 @@ void HeadlessSession::Run() {
         aiSeconds_ = aiRace_->SimSeconds();
         aiCars_ = aiRace_->Results();
         aiRace_.reset();
+    }
+    if (sending_) {
+        sendingMs_.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - sendingSince_).count());
     }
     iEngineDrawingSet(-1);
     wallMs_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
@@ -198,6 +204,7 @@ void HeadlessSession::OnFrame() {
         return;
     }
     AiRaceFrame();
+    PaceNetworkWait();
     if (options_.autodrive) autoDriver_.Step(program_ ? program_->Race() : nullptr, injector_);
     // Input for the next frame goes onto the queue now, so its pump takes it.
     // The last frame is photographed only when there is a folder for the shots.
@@ -211,6 +218,22 @@ void HeadlessSession::OnFrame() {
     // Under --no-draw the frames that are photographed are still drawn.
     if (options_.noDraw) iEngineDrawingSet(shotNext ? -1 : 0);
     if (options_.frameMs > 0) platform::AdvanceClock(options_.frameMs / 1000.0);
+}
+
+void HeadlessSession::PaceNetworkWait() {
+    constexpr double kNetworkFrameMs = 10;
+    const auto now = std::chrono::steady_clock::now();
+    const bool sending = AppState == StateSending;
+    if (sending && !sending_) sendingSince_ = now;
+    if (!sending && sending_) {
+        sendingMs_.push_back(std::chrono::duration<double, std::milli>(now - sendingSince_).count());
+    }
+    sending_ = sending;
+    if (!sending) return;
+    const double spent = std::chrono::duration<double, std::milli>(now - lastFrame_).count();
+    if (spent < kNetworkFrameMs) {
+        std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(kNetworkFrameMs - spent));
+    }
 }
 
 void HeadlessSession::AiRaceFrame() {
@@ -253,6 +276,7 @@ bool HeadlessSession::WriteReport() const {
          << "  \"loading_pictures\": " << renders_ << ",\n"
          << "  \"shots\": " << JsonList(shots_) << ",\n"
          << "  \"opened\": " << JsonList(opened_) << ",\n"
+         << "  \"sending_ms\": " << JsonNumbers(sendingMs_) << ",\n"
          << "  \"missing_files\": " << JsonList(missingFiles_) << ",\n"
          << "  \"camera\": [" << camera_[0] << ", " << camera_[1] << ", " << camera_[2] << "],\n"
          << "  \"music\": " << music_ << ",\n"

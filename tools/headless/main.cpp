@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "pebbledash-headless: %s\nusage: pebbledash-headless [--frames N] [--frame-ms MS] [--seed N] "
                      "[--start-ms T] [--data DIR] [--script FILE] [--shots DIR] [--report FILE]\n"
-                     "       [--new-game DIFFICULTY CAR] [--ai-race TRACK] [--ai-cars N] [--no-draw] [--autodrive]\n",
+                     "       [--new-game DIFFICULTY CAR] [--ai-race TRACK] [--ai-cars N] [--no-draw] [--autodrive]\n"
+                     "       [--server URL]\n",
                      error.c_str());
         return 2;
     }

@@ -69,6 +69,9 @@ std::optional<RunnerOptions> ParseRunnerOptions(int argc, char** argv, std::stri
             options.shotsFolder = value;
         } else if (name == "--report") {
             options.reportFile = value;
+        } else if (name == "--server") {
+            options.server = value;
+            ok = options.server.rfind("http://", 0) == 0 || options.server.rfind("https://", 0) == 0;
         } else {
             error = "unknown option " + name;
             return std::nullopt;

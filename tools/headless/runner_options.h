@@ -23,6 +23,7 @@ struct RunnerOptions {
     int aiCars = 7;       // --ai-cars N: cars in the AI race, 1..10
     bool autodrive = false;  // --autodrive: the test driver holds the player's driving keys
     bool noDraw = false;  // --no-draw: nothing is drawn; the logic runs unchanged
+    std::string server;   // --server URL: the world high-score server; the build's default when empty
 };
 
 // Parses argv; on a bad option returns nothing and writes why to error.
