@@ -182,6 +182,12 @@ void ProgramObjects::LeavingStep() {
         iExit();
         return;
     }
+    if (!leavingShown_) {
+        // The share screen is the whole picture: nothing of the menus stays in front of it.
+        leavingShown_ = true;
+        mainMenu_.HideButtons();
+        mainMenu_.background.Hide();
+    }
     const std::optional<MenuPoint> pointer = ReadMenuPointer();
     if (pointer) cursor_.PlaceAt(pointer->x, pointer->y);
     shareScreen_->Hover(pointer);

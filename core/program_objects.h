@@ -100,6 +100,7 @@ private:
     // gone with the engine) are kept, never destroyed while the program runs.
     std::vector<std::unique_ptr<CameramanLookAtPointKeepDistanceFast_t>> chaseCameras_;
     bool chosenGameStarted_ = false;
+    bool leavingShown_ = false;  // the menus were put away under the share screen
     std::string scoreServer_;  // the world high-score server's base address
     // Last: destroyed first, so a running submission ends before what its steps touch.
     ScoreSender sender_;

@@ -22,6 +22,8 @@ EngineHandle MakePicture(const std::string& path, const LayoutRect& rect) {
     iMeshScaleSet(mesh, static_cast<float>(rect.width) * kScalePerPixel, static_cast<float>(rect.height) * kScalePerPixel,
                   0);
     iMeshRenderPrioritySet(mesh, kButtonPriority);
+    // The pictures' transparent corners show the background through them.
+    iMeshRenderModeSet(mesh, 5, 6, -1, 0);
     return mesh;
 }
 

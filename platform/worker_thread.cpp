@@ -1,6 +1,4 @@
 // WorkerThread: one background procedure at the lowest scheduling priority.
-#include <pthread.h>
-#include <sched.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -34,12 +32,11 @@ struct WorkerThread::State {
 
 namespace {
 
-// The idle class where the kernel offers it, and the weakest nice value in any case.
+// The weakest nice value of the ordinary class. Not the idle class: a thread there runs only
+// while a processor has nothing else to do, so a busy frame loop or other programs can hold it
+// off for many seconds, past the time-outs that bound the score submission's network wait.
 void LowerPriority()
 {
-    sched_param parameters{};
-    parameters.sched_priority = 0;
-    pthread_setschedparam(pthread_self(), SCHED_IDLE, &parameters);
     setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
 }
 

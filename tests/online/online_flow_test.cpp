@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -56,21 +55,6 @@ private:
 
 void PutInt(Bytes& bytes, size_t at, int32_t value, int size = 4) {
     for (int i = 0; i < size; ++i) bytes[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
-}
-
-// A first start's settings with "Norway" as the last country.
-Bytes Settings() {
-    Bytes s(48, 0);
-    s[0] = 1;  // windowed
-    s[3] = 1;  // 800 x 600
-    PutInt(s, 8, 50);
-    PutInt(s, 12, 50);
-    s[16] = 6;
-    std::memcpy(&s[17], "Norway", 6);
-    s[27] = 88;  // F12
-    const int keys[] = {203, 205, 200, 208, 200, 208, 57};
-    for (int i = 0; i < 7; ++i) PutInt(s, 32 + 2 * i, keys[i], 2);
-    return s;
 }
 
 // Tables whose Hard ranks 3..10 hold negative scores, so a score of 0 enters at rank 3.
@@ -140,7 +124,6 @@ class OnlineFlow : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!folder_.Fill()) GTEST_SKIP() << "no generated data";
-        test_support::WriteFile(folder_.Path() / "data" / "settings.dat", Settings());
         test_support::WriteFile(folder_.Path() / "data" / "records.dat", Records());
     }
 
@@ -201,7 +184,8 @@ TEST_P(SubmitFlow, ANewHighScoreReachesTheWorldTables) {
     Script script;
     const int ask = TypeName(script);
     script.Line(ask + 1, "shot ask").Key(ask + 2, kLeft).Key(ask + 4, kEnter);
-    const HeadlessResult run = script.Run(folder_, ask + 60, std::string(kGame) + " --server " + url);
+    // Frames last at least 10 ms while the game waits: 1100 of them outlast both requests' bounds.
+    const HeadlessResult run = script.Run(folder_, ask + 1100, std::string(kGame) + " --server " + url);
     ASSERT_EQ(run.exitCode, 0) << run.log;
     EXPECT_EQ(run.Number("app_state"), 12) << "back to the main menu and on to the high-score tables\n" << run.report;
     EXPECT_TRUE(run.ListHas("events", "main menu")) << run.report;
@@ -210,7 +194,6 @@ TEST_P(SubmitFlow, ANewHighScoreReachesTheWorldTables) {
     const scores_test::Reply page = scores_test::Get(server.Port(), "/cgi/version.pl?prg=Pebbledash&show&type=2");
     ASSERT_EQ(page.status, 200);
     EXPECT_NE(page.body.find("Joe"), std::string::npos) << page.body;
-    EXPECT_NE(page.body.find("Norway"), std::string::npos);
     const auto shot = test_support::ReadPng(folder_.Path() / "shots" / "ask.png");
     EXPECT_GT(GeneratedGameFolder::YellowPixels(shot, 240, 560, 200, 320), 80) << "\"Send the result ...\"";
 }

@@ -1,4 +1,4 @@
-// WorkerThread: suspended until Resume, runs once, at idle priority, joined on destruction.
+// WorkerThread: suspended until Resume, runs once, at the lowest priority, joined on destruction.
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/resource.h>
