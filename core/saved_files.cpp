@@ -74,8 +74,8 @@ void SavedFiles::InsertRecord(int difficulty, int rank, std::string_view name,
 }
 
 void SavedFiles::ClearRecords() {
-    const std::string path = platform::ResolvePath(kRecordsFile);
-    if (platform::FileExists(path)) platform::DeleteFile(kRecordsFile);
+    // The old file is not deleted first: the write below replaces it in one step,
+    // so a kill or a power cut at any moment leaves the old tables or the cleared ones.
     for (RecordTable& table : records) {
         for (int rank = 1; rank <= kRecordRankCount; ++rank) {
             table[rank - 1].name.Assign("Anonymous");

@@ -45,8 +45,8 @@ public:
     void InsertRecord(int difficulty, int rank, std::string_view name, std::string_view country,
                       int32_t score);
 
-    // Deletes the records file, names every entry "Anonymous" with scores 1000 down
-    // to 100, and writes the file anew.
+    // Names every entry "Anonymous" with scores 1000 down to 100 and replaces the
+    // records file with them (never deleting it first, so no moment leaves no file).
     void ClearRecords();
 
     // The best rank of table `difficulty` whose stored score is strictly lower than

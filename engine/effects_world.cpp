@@ -13,8 +13,11 @@ bool Finite(const Vec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && 
 
 }  // namespace
 
-EffectsWorld::EffectsWorld(uint32_t generation)
-    : particleSystems(generation), particleEmitters(generation), trails(generation), trailEmitters(generation) {}
+EffectsWorld::EffectsWorld()
+    : particleSystems(HandleFamily::ParticleSystem),
+      particleEmitters(HandleFamily::ParticleEmitter),
+      trails(HandleFamily::Trail),
+      trailEmitters(HandleFamily::TrailEmitter) {}
 
 void EffectsWorld::Simulate(float frameSeconds, bool drawn) {
     const float seconds = std::isfinite(frameSeconds) ? std::clamp(frameSeconds, 0.0f, kLongestFrame) : 0.0f;

@@ -27,7 +27,7 @@ public:
     // game's (they live well under a second) has died.
     static constexpr float kLongestWait = 60.0f;
 
-    explicit EffectsWorld(uint32_t generation);
+    EffectsWorld();
 
     // drawn: this frame's picture will be drawn.
     void Simulate(float frameSeconds, bool drawn = true);

@@ -1,9 +1,12 @@
 // The engine: the only door from the game to drawing, input, physics, effects and sound.
 //
 // Conventions every function keeps:
-// - Objects are EngineHandle values; 0 means none. Every function accepts 0 and
-//   handles of objects that no longer exist, and then does nothing (getters
-//   return zeros). Handles carry a generation, so a stale one is never reused.
+// - Objects are EngineHandle values; 0 means none. Every function accepts 0,
+//   handles of objects that no longer exist and handles of another kind of
+//   object, and then does nothing (getters return zeros). A handle names its
+//   kind and a generation: a handle value is given out at most once in a run,
+//   across every opening (engine/handle_pool.h), so a stale handle never
+//   reaches a newer object. At most 65 535 objects of one kind live at once.
 // - Failed loads (missing or damaged files) return 0 and write one line to the
 //   engine's log (stderr); they never stop the program.
 // - Paths are program paths as the game writes them ("data\\Sprite.x"); the

@@ -18,15 +18,6 @@ Engine*& ActiveInstance() {
     return instance;
 }
 
-// Each opening starts its handle generations anew, so no handle from an earlier
-// opening matches an object of a later one.
-uint32_t NextGeneration() {
-    static uint32_t generation = 0;
-    generation = (generation + 1) & 0x7FF;
-    if (generation == 0) generation = 1;
-    return generation;
-}
-
 }  // namespace
 
 Engine* Engine::Active() { return ActiveInstance(); }
@@ -40,7 +31,7 @@ bool Engine::Open(platform::WindowHandle window) {
         EngineLog::Write("cannot open: " + error);
         return false;
     }
-    auto engine = std::make_unique<Engine>(std::move(context), NextGeneration());
+    auto engine = std::make_unique<Engine>(std::move(context));
     if (!engine->ready) return false;
     engine->window = window;
     platform::ShowWindow(window, platform::ShowCommand::ShowNormal);
@@ -53,15 +44,7 @@ void Engine::Close() {
     ActiveInstance() = nullptr;
 }
 
-Engine::Engine(std::unique_ptr<GlContext> glContext, uint32_t generation)
-    : context(std::move(glContext)),
-      textures(generation),
-      cameras(generation),
-      meshes(generation),
-      sprites(generation),
-      fonts(generation),
-      skyBoxes(generation),
-      effects(generation) {
+Engine::Engine(std::unique_ptr<GlContext> glContext) : context(std::move(glContext)) {
     std::string error;
     if (!scene_.Build(&error) || !overlay_.Build(&error)) {
         EngineLog::Write("cannot build the shaders: " + error);
@@ -74,8 +57,8 @@ Engine::Engine(std::unique_ptr<GlContext> glContext, uint32_t generation)
 
 Engine::~Engine() {
     // Objects that hold OpenGL names go while the context is still current.
-    meshes = HandlePool<Mesh>();
-    sprites = HandlePool<Sprite>();
+    meshes.Clear();
+    sprites.Clear();
     models.Clear();
 }
 

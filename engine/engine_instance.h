@@ -34,7 +34,7 @@ public:
     static bool Open(platform::WindowHandle window);
     static void Close();
 
-    Engine(std::unique_ptr<GlContext> context, uint32_t generation);
+    explicit Engine(std::unique_ptr<GlContext> context);
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
     ~Engine();
@@ -60,11 +60,11 @@ public:
     PictureTarget picture;
     TextureStore textures;
     ModelCache models;
-    HandlePool<Camera> cameras;
-    HandlePool<Mesh> meshes;
-    HandlePool<Sprite> sprites;
-    HandlePool<Font> fonts;
-    HandlePool<SkyBox> skyBoxes;
+    HandlePool<Camera> cameras{HandleFamily::Camera};
+    HandlePool<Mesh> meshes{HandleFamily::Mesh};
+    HandlePool<Sprite> sprites{HandleFamily::Sprite};
+    HandlePool<Font> fonts{HandleFamily::Font};
+    HandlePool<SkyBox> skyBoxes{HandleFamily::SkyBox};
     EffectsWorld effects;
     std::vector<PrintedText> texts;  // this frame's
     float printColor[4] = {1, 1, 1, 1};

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "engine/engine_log.h"
+#include "engine/image_codec.h"
 #include "engine/math3d.h"
 #include "engine/model_loader.h"
 #include "engine/shader_program.h"
@@ -15,6 +16,13 @@
 
 namespace engine {
 namespace {
+
+// The program-path folder of a program path ("data\\cars\\a.x" -> "data\\cars\\").
+std::string FolderOf(const std::string& programPath) {
+    const size_t slash = programPath.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : programPath.substr(0, slash + 1);
+}
+
 
 void BoundingSphere(const std::vector<float>& vertices, ModelPart* part) {
     const int stride = ModelLoader::kFloatsPerVertex;
@@ -76,7 +84,8 @@ std::shared_ptr<const Model> ModelCache::Get(const std::string& programPath, Tex
     auto found = models_.find(key);
     if (found != models_.end()) return found->second;
     std::string error;
-    const auto data = ModelLoader::Load(programPath, &error);
+    const auto bytes = ReadWholeFile(platform::ResolvePath(programPath), &error);
+    const auto data = bytes ? ModelLoader::Decode(*bytes, FolderOf(programPath), &error) : std::nullopt;
     if (!data) {
         EngineLog::CannotLoad(programPath, error);
         return nullptr;

@@ -6,18 +6,12 @@
 
 #include <assimp/Importer.hpp>
 #include <cstring>
-#include <filesystem>
+#include <string_view>
 
-#include "platform/platform.h"
+
 
 namespace engine {
 namespace {
-
-// The program-path folder of a program path ("data\\cars\\a.x" -> "data\\cars\\").
-std::string FolderOf(const std::string& programPath) {
-    const size_t slash = programPath.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : programPath.substr(0, slash + 1);
-}
 
 void ReadMaterial(const aiMaterial* material, const std::string& folder, ModelPartData* part) {
     if (!material) return;
@@ -62,7 +56,11 @@ ModelPartData ReadMesh(const aiScene* scene, const aiMesh* mesh, const aiMatrix4
     }
     for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
         const aiFace& face = mesh->mFaces[f];
-        if (face.mNumIndices != 3) continue;
+        // A damaged file may name vertices it does not have: such faces are dropped.
+        if (face.mNumIndices != 3 || face.mIndices[0] >= mesh->mNumVertices || face.mIndices[1] >= mesh->mNumVertices ||
+            face.mIndices[2] >= mesh->mNumVertices) {
+            continue;
+        }
         part.indices.insert(part.indices.end(), face.mIndices, face.mIndices + 3);
     }
     if (mesh->mMaterialIndex < scene->mNumMaterials) {
@@ -71,36 +69,55 @@ ModelPartData ReadMesh(const aiScene* scene, const aiMesh* mesh, const aiMatrix4
     return part;
 }
 
+// Frames nest at most this deep; a damaged file claiming more is read that far.
+constexpr int kMaxFrameDepth = 64;
+
 void Walk(const aiScene* scene, const aiNode* node, const aiMatrix4x4& parent, const std::string& folder,
-          std::vector<ModelPartData>* parts) {
+          std::vector<ModelPartData>* parts, int depth) {
+    if (!node || depth > kMaxFrameDepth) return;
     const aiMatrix4x4 transform = parent * node->mTransformation;
     for (unsigned i = 0; i < node->mNumMeshes; ++i) {
         const unsigned index = node->mMeshes[i];
         if (index < scene->mNumMeshes) parts->push_back(ReadMesh(scene, scene->mMeshes[index], transform, folder));
     }
-    for (unsigned i = 0; i < node->mNumChildren; ++i) Walk(scene, node->mChildren[i], transform, folder, parts);
+    for (unsigned i = 0; i < node->mNumChildren; ++i) Walk(scene, node->mChildren[i], transform, folder, parts, depth + 1);
 }
 
 }  // namespace
 
-std::optional<std::vector<ModelPartData>> ModelLoader::Load(const std::string& programPath, std::string* error) {
-    const std::string path = platform::ResolvePath(programPath);
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) {
-        *error = "file not found";
+bool ModelLoader::LooksLikeXFile(std::span<const uint8_t> bytes) {
+    // "xof ", a four-digit version, the encoding, the float size: 16 bytes.
+    if (bytes.size() < 16 || std::memcmp(bytes.data(), "xof ", 4) != 0) return false;
+    const auto at = [&](size_t i) { return char(bytes[i]); };
+    for (size_t i = 4; i < 8; ++i) {
+        if (at(i) < '0' || at(i) > '9') return false;
+    }
+    const std::string_view encoding(reinterpret_cast<const char*>(bytes.data()) + 8, 4);
+    const std::string_view floats(reinterpret_cast<const char*>(bytes.data()) + 12, 4);
+    return (encoding == "txt " || encoding == "bin " || encoding == "tzip" || encoding == "bzip") &&
+           (floats == "0032" || floats == "0064");
+}
+
+std::optional<std::vector<ModelPartData>> ModelLoader::Decode(std::span<const uint8_t> bytes, const std::string& folder,
+                                                              std::string* error) {
+    // Only the ".x" reader may see the bytes: assimp picks a reader by content, and
+    // some of its readers stop the process on damaged input instead of failing.
+    if (!LooksLikeXFile(bytes)) {
+        *error = "not a .x model";
         return std::nullopt;
     }
     Assimp::Importer importer;
     // The ".x" reader turns the file's left-handed data right-handed; the same
     // conversion again gives the engine's left-handed space back.
-    const aiScene* scene = importer.ReadFile(
-        path, aiProcess_Triangulate | aiProcess_MakeLeftHanded | aiProcess_FlipUVs | aiProcess_FlipWindingOrder);
+    const aiScene* scene = importer.ReadFileFromMemory(
+        bytes.data(), bytes.size(),
+        aiProcess_Triangulate | aiProcess_MakeLeftHanded | aiProcess_FlipUVs | aiProcess_FlipWindingOrder, "x");
     if (!scene || !scene->mRootNode || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE)) {
         *error = importer.GetErrorString()[0] ? importer.GetErrorString() : "not a model";
         return std::nullopt;
     }
     std::vector<ModelPartData> parts;
-    Walk(scene, scene->mRootNode, aiMatrix4x4(), FolderOf(programPath), &parts);
+    Walk(scene, scene->mRootNode, aiMatrix4x4(), folder, &parts, 0);
     if (parts.empty()) {
         *error = "no meshes";
         return std::nullopt;

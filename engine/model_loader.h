@@ -1,4 +1,4 @@
-// ModelLoader: reads ".x" models through assimp into plain vertex and index lists.
+// ModelLoader: decodes ".x" models through assimp into plain vertex and index lists.
 //
 // Parts are the file's meshes in file order (frames walked depth first, each
 // frame's meshes in order), with each frame's transform applied. Coordinates come
@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,13 @@ struct ModelPartData {
 class ModelLoader {
 public:
     static constexpr int kFloatsPerVertex = 8;
-    // Reads the model at a program path; nothing, with a reason, when assimp cannot.
-    static std::optional<std::vector<ModelPartData>> Load(const std::string& programPath, std::string* error);
+    // Decodes a whole ".x" file held in memory; texture names are taken relative to
+    // folder (a program path ending in a separator, or empty).
+    static std::optional<std::vector<ModelPartData>> Decode(std::span<const uint8_t> bytes, const std::string& folder,
+                                                            std::string* error);
+    // True when the bytes open with a ".x" header ("xof 0303txt 0032" and its kinds);
+    // nothing else is handed to assimp.
+    static bool LooksLikeXFile(std::span<const uint8_t> bytes);
 };
 
 }  // namespace engine

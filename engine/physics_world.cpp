@@ -22,17 +22,8 @@ std::unique_ptr<PhysicsWorld>& CurrentWorld() {
     return world;
 }
 
-// Each opening's handles start at a new generation. The stride leaves room for a
-// slot's own generation, which grows each time the slot is reused within an opening.
-constexpr uint32_t kGenerationStride = 128;
-
-// Program-wide, surviving re-opens: the next opening's generation, and the step, so
-// that a step set before a re-open still holds after it.
-uint32_t& NextGeneration() {
-    static uint32_t generation = 1;
-    return generation;
-}
-
+// Program-wide, surviving re-opens: the step, so that a step set before a re-open
+// still holds after it.
 double& RememberedStep() {
     static double step = PhysicsWorld::kDefaultStep;
     return step;
@@ -96,8 +87,7 @@ bool PhysicsBodyPose(EngineHandle body, Vec3* location, Quaternion* orientation)
 PhysicsWorld& PhysicsWorld::Current() {
     auto& world = CurrentWorld();
     if (!world) {
-        world = std::make_unique<PhysicsWorld>(NextGeneration(), RememberedStep());
-        NextGeneration() += kGenerationStride;
+        world = std::make_unique<PhysicsWorld>(RememberedStep());
     }
     return *world;
 }
@@ -110,8 +100,8 @@ void PhysicsWorld::CloseCurrent() {
     world.reset();
 }
 
-PhysicsWorld::PhysicsWorld(uint32_t generation, double step)
-    : bodies_(generation), pairs_(generation), wheels_(generation) {
+PhysicsWorld::PhysicsWorld(double step)
+    : bodies_(HandleFamily::Body), pairs_(HandleFamily::BodyPair), wheels_(HandleFamily::Wheel) {
     InitialiseOde();
     world_ = dWorldCreate();
     dWorldSetGravity(world_, 0, 0, 0);
@@ -130,7 +120,7 @@ PhysicsWorld::~PhysicsWorld() {
     bodies_.ForEach([](EngineHandle, PhysicsBody& body) {
         for (dGeomID geom : body.geoms) dGeomDestroy(geom);
     });
-    bodies_ = HandlePool<PhysicsBody>();  // mesh data outlives the geoms that used it
+    bodies_.Clear();  // mesh data outlives the geoms that used it
     dWorldDestroy(world_);  // destroys every body and joint
 }
 

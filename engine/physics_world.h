@@ -37,7 +37,7 @@ public:
     static PhysicsWorld* Existing();  // nullptr while none is made
     static void CloseCurrent();
 
-    PhysicsWorld(uint32_t generation, double step);
+    explicit PhysicsWorld(double step);
     PhysicsWorld(const PhysicsWorld&) = delete;
     PhysicsWorld& operator=(const PhysicsWorld&) = delete;
     ~PhysicsWorld();

@@ -9,6 +9,8 @@ namespace engine {
 namespace {
 
 constexpr int kMaxRate = 384000;
+// More channels than any sound file of ours; a damaged header claiming more is refused.
+constexpr int kMaxChannels = 8;
 // No sound the game plays comes near this; a damaged header claiming more stops here.
 constexpr int64_t kMaxFrames = int64_t(48000) * 60 * 30;
 
@@ -27,7 +29,7 @@ bool SoundFile::Open(const std::string& path, bool mono, std::string* error) {
         *error = sf_strerror(nullptr);
         return false;
     }
-    if (info.channels < 1 || info.samplerate < 1 || info.samplerate > kMaxRate) {
+    if (info.channels < 1 || info.channels > kMaxChannels || info.samplerate < 1 || info.samplerate > kMaxRate) {
         sf_close(file);
         *error = "unsupported channel count or sample rate";
         return false;

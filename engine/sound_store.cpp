@@ -25,7 +25,7 @@ double SecondsSince(uint64_t counter) {
 
 }  // namespace
 
-SoundStore::SoundStore(SoundDevice& device, uint32_t generation) : device_(device), sounds_(generation) {}
+SoundStore::SoundStore(SoundDevice& device) : device_(device), sounds_(HandleFamily::Sound) {}
 
 SoundStore::~SoundStore() {
     std::lock_guard lock(mutex_);

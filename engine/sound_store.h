@@ -49,7 +49,7 @@ public:
     static constexpr float kMaxGain = 8.0f;
     static constexpr float kReferenceDistance = 6.0f;  // world units
 
-    SoundStore(SoundDevice& device, uint32_t generation);
+    explicit SoundStore(SoundDevice& device);
     SoundStore(const SoundStore&) = delete;
     SoundStore& operator=(const SoundStore&) = delete;
     ~SoundStore();

@@ -19,15 +19,6 @@ SoundSystem*& ActiveInstance() {
     return instance;
 }
 
-// Each opening starts its handle generations anew (as the drawing side does),
-// so no sound handle from an earlier opening matches a later sound.
-uint32_t NextGeneration() {
-    static uint32_t generation = 0;
-    generation = (generation + 1) & 0x7FF;
-    if (generation == 0) generation = 1;
-    return generation;
-}
-
 void Install(SoundSystem* system) {
     delete ActiveInstance();
     ActiveInstance() = system;
@@ -37,7 +28,7 @@ void Install(SoundSystem* system) {
 
 SoundSystem* SoundSystem::Active() { return ActiveInstance(); }
 
-SoundSystem::SoundSystem(Output output, int loopbackRate, uint32_t generation) : store(device, generation) {
+SoundSystem::SoundSystem(Output output, int loopbackRate) : store(device) {
     if (output == Output::Loopback) {
         device.OpenLoopback(loopbackRate);
         return;
@@ -66,12 +57,12 @@ SoundSystem::~SoundSystem() {
 // An earlier opening closes first: its sounds must be released while its own context is current.
 void SoundOpen() {
     Install(nullptr);
-    Install(new SoundSystem(SoundSystem::Output::Default, 0, NextGeneration()));
+    Install(new SoundSystem(SoundSystem::Output::Default, 0));
 }
 
 bool SoundOpenLoopback(int rate) {
     Install(nullptr);
-    auto* system = new SoundSystem(SoundSystem::Output::Loopback, rate, NextGeneration());
+    auto* system = new SoundSystem(SoundSystem::Output::Loopback, rate);
     if (!system->device.Usable()) {
         delete system;
         return false;

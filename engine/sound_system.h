@@ -20,7 +20,7 @@ public:
 
     static SoundSystem* Active();
 
-    SoundSystem(Output output, int loopbackRate, uint32_t generation);
+    SoundSystem(Output output, int loopbackRate);
     SoundSystem(const SoundSystem&) = delete;
     SoundSystem& operator=(const SoundSystem&) = delete;
     ~SoundSystem();

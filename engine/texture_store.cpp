@@ -10,7 +10,7 @@
 
 namespace engine {
 
-TextureStore::TextureStore(uint32_t generation) : textures_(generation) {
+TextureStore::TextureStore() : textures_(HandleFamily::Texture) {
     const uint8_t white[4] = {255, 255, 255, 255};
     glGenTextures(1, &white_);
     glBindTexture(GL_TEXTURE_2D, white_);
@@ -45,6 +45,7 @@ EngineHandle TextureStore::CreateFromMemory(std::span<const uint8_t> bytes, cons
 }
 
 EngineHandle TextureStore::CreateFromImage(const Image& image) {
+    if (image.blocks != BlockFormat::None) return CreateFromBlocks(image);
     Texture texture{0, image.width, image.height};
     glGenTextures(1, &texture.id);
     glBindTexture(GL_TEXTURE_2D, texture.id);
@@ -60,6 +61,39 @@ EngineHandle TextureStore::CreateFromImage(const Image& image) {
     if (mipLevels_ > 1) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, mipLevels_ - 1);
     if (mipLevels_ == 1) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     if (mipmapped) glGenerateMipmap(GL_TEXTURE_2D);
+    const EngineHandle handle = textures_.Add(texture);
+    if (!handle) glDeleteTextures(1, &texture.id);
+    return handle;
+}
+
+EngineHandle TextureStore::CreateFromBlocks(const Image& image) {
+    const GLenum format = image.blocks == BlockFormat::Dxt1   ? GL_COMPRESSED_RGBA_S3TC_DXT1_EXT
+                          : image.blocks == BlockFormat::Dxt3 ? GL_COMPRESSED_RGBA_S3TC_DXT3_EXT
+                                                              : GL_COMPRESSED_RGBA_S3TC_DXT5_EXT;
+    // The file's own levels are used, as many as the setting allows; no chain is made here.
+    const size_t levels = mipLevels_ == 0 ? image.levels.size() : std::min(image.levels.size(), size_t(mipLevels_));
+    Texture texture{0, image.width, image.height};
+    glGetError();
+    glGenTextures(1, &texture.id);
+    glBindTexture(GL_TEXTURE_2D, texture.id);
+    int width = image.width, height = image.height;
+    for (size_t level = 0; level < levels; ++level) {
+        glCompressedTexImage2D(GL_TEXTURE_2D, GLint(level), format, width, height, 0, GLsizei(image.levels[level].size()),
+                               image.levels[level].data());
+        width = std::max(width / 2, 1);
+        height = std::max(height / 2, 1);
+    }
+    if (glGetError() != GL_NO_ERROR) {
+        glDeleteTextures(1, &texture.id);
+        EngineLog::Write("the OpenGL driver refused a block-compressed (DXT) picture");
+        return 0;
+    }
+    const GLint wrap = mipLevels_ != 1 ? GL_REPEAT : GL_CLAMP_TO_EDGE;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, levels > 1 ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(levels) - 1);
     const EngineHandle handle = textures_.Add(texture);
     if (!handle) glDeleteTextures(1, &texture.id);
     return handle;

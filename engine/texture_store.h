@@ -3,7 +3,8 @@
 // Filtering follows iTextureMipLevelsSet at creation: 1 gives a single level,
 // linear, clamped at the edges (menu pictures, crisp and without seams); 0 a full
 // mip chain, repeating (surfaces whose texture coordinates tile); n > 1 at most n levels.
-// Only the OpenGL texture and its size are kept, no pixels.
+// Only the OpenGL texture and its size are kept, no pixels. Block-compressed DDS
+// pictures go to OpenGL compressed, with the levels their file holds.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +25,7 @@ struct Texture {
 
 class TextureStore {
 public:
-    explicit TextureStore(uint32_t generation);
+    TextureStore();
     TextureStore(const TextureStore&) = delete;
     TextureStore& operator=(const TextureStore&) = delete;
     ~TextureStore();
@@ -43,6 +44,8 @@ public:
     unsigned GlName(EngineHandle texture) const;
 
 private:
+    EngineHandle CreateFromBlocks(const Image& image);
+
     HandlePool<Texture> textures_;
     std::unordered_map<std::string, EngineHandle> shared_;
     unsigned white_ = 0;

@@ -2,6 +2,7 @@
 #include "headless_session.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,21 +18,62 @@
 #include "platform/platform.h"
 
 namespace {
+// The length of the well-formed UTF-8 sequence at text[i], or 0 when the bytes there are not one.
+size_t Utf8SequenceLength(const std::string& text, size_t i) {
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    size_t length = 0;
+    uint32_t code = 0;
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2, code = lead & 0x1F;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, code = lead & 0x0F;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, code = lead & 0x07;
+    else return 0;
+    if (i + length > text.size()) return 0;
+    for (size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (byte(i + k) & 0x3F);
+    }
+    // Overlong forms, UTF-16 surrogates and code points past U+10FFFF are not UTF-8.
+    const uint32_t least[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < least[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return 0;
+    return length;
+}
+
+// A JSON string of text: control characters escaped, and every byte that is not
+// part of well-formed UTF-8 (a damaged file's name or contents quoted in a log
+// line) written as U+FFFD, so the report is valid UTF-8 JSON whatever it quotes.
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
-    for (const char c : text) {
+    for (size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        const size_t length = Utf8SequenceLength(text, i);
+        if (length == 0) {
+            out += "\\ufffd";
+            ++i;
+            continue;
+        }
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
+        } else if (length == 1 && (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)) {
             char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
             out += escaped;
         } else {
-            out += c;
+            out.append(text, i, length);
         }
+        i += length;
     }
     return out + "\"";
+}
+
+// A JSON number; null for a value that is not finite (a body flung away by damaged data).
+std::string JsonNumber(double value) {
+    if (!std::isfinite(value)) return "null";
+    std::ostringstream out;
+    out << value;
+    return out.str();
 }
 
 // [{"model": 2, "instance": 1, "laps": 2, "lap_times_s": [14.2, 13.1], "resets": 0}, ...]
@@ -42,7 +84,7 @@ std::string JsonCars(const std::vector<AiRace::CarResult>& cars) {
         const AiRace::CarResult& car = cars[i];
         out << (i ? ", " : "") << "{\"model\": " << car.model << ", \"instance\": " << car.instance
             << ", \"laps\": " << car.laps << ", \"lap_times_s\": [";
-        for (size_t lap = 0; lap < car.lapTimes.size(); ++lap) out << (lap ? ", " : "") << car.lapTimes[lap];
+        for (size_t lap = 0; lap < car.lapTimes.size(); ++lap) out << (lap ? ", " : "") << JsonNumber(car.lapTimes[lap]);
         out << "], \"resets\": " << car.resets << "}";
     }
     out << "]";
@@ -52,7 +94,7 @@ std::string JsonCars(const std::vector<AiRace::CarResult>& cars) {
 std::string JsonNumbers(const std::vector<double>& values) {
     std::ostringstream out;
     out << "[";
-    for (size_t i = 0; i < values.size(); ++i) out << (i ? ", " : "") << values[i];
+    for (size_t i = 0; i < values.size(); ++i) out << (i ? ", " : "") << JsonNumber(values[i]);
     out << "]";
     return out.str();
 }
@@ -278,7 +320,8 @@ bool HeadlessSession::WriteReport() const {
          << "  \"opened\": " << JsonList(opened_) << ",\n"
          << "  \"sending_ms\": " << JsonNumbers(sendingMs_) << ",\n"
          << "  \"missing_files\": " << JsonList(missingFiles_) << ",\n"
-         << "  \"camera\": [" << camera_[0] << ", " << camera_[1] << ", " << camera_[2] << "],\n"
+         << "  \"camera\": [" << JsonNumber(camera_[0]) << ", " << JsonNumber(camera_[1]) << ", " << JsonNumber(camera_[2])
+         << "],\n"
          << "  \"music\": " << music_ << ",\n"
          << "  \"score\": " << race_.score << ",\n"
          << "  \"lives\": " << race_.lives << ",\n"
@@ -286,11 +329,11 @@ bool HeadlessSession::WriteReport() const {
          << "  \"track\": " << race_.track << ",\n"
          << "  \"laps_left\": " << race_.lapsLeft << ",\n"
          << "  \"place\": " << race_.place << ",\n"
-         << "  \"player_car\": [" << race_.playerCar[0] << ", " << race_.playerCar[1] << ", " << race_.playerCar[2]
-         << ", " << race_.playerCar[3] << "],\n"
+         << "  \"player_car\": [" << JsonNumber(race_.playerCar[0]) << ", " << JsonNumber(race_.playerCar[1]) << ", "
+         << JsonNumber(race_.playerCar[2]) << ", " << JsonNumber(race_.playerCar[3]) << "],\n"
          << "  \"events\": " << JsonEvents(race_.events) << ",\n"
          << "  \"finishes\": " << JsonFinishes(race_.finishes) << ",\n"
-         << "  \"sim_seconds\": " << aiSeconds_ << ",\n"
+         << "  \"sim_seconds\": " << JsonNumber(aiSeconds_) << ",\n"
          << "  \"cars\": " << JsonCars(aiCars_) << "\n"
          << "}\n";
     std::ofstream out(options_.reportFile, std::ios::binary);
