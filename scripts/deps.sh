@@ -9,6 +9,7 @@ packages=(
   libgl1-mesa-dri libegl-mesa0 libegl1 xvfb xauth xdg-utils
   fonts-dejavu-core fonts-texgyre
   libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql chromium
+  imagemagick sox vorbis-tools clang libclang-rt-14-dev
 )
 
 missing=()
