@@ -9,6 +9,7 @@
 #include "engine/engine_log.h"
 #include "engine/image_codec.h"
 #include "engine/math3d.h"
+#include "engine/model_import_process.h"
 #include "engine/model_loader.h"
 #include "engine/shader_program.h"
 #include "engine/texture_store.h"
@@ -85,9 +86,11 @@ std::shared_ptr<const Model> ModelCache::Get(const std::string& programPath, Tex
     if (found != models_.end()) return found->second;
     std::string error;
     const auto bytes = ReadWholeFile(platform::ResolvePath(programPath), &error);
-    const auto data = bytes ? ModelLoader::Decode(*bytes, FolderOf(programPath), &error) : std::nullopt;
+    const auto data = bytes ? ModelImportProcess::Decode(*bytes, FolderOf(programPath), &error) : std::nullopt;
     if (!data) {
+        // A file that cannot be read is tried and reported once per opening.
         EngineLog::CannotLoad(programPath, error);
+        models_.emplace(key, nullptr);
         return nullptr;
     }
     auto model = std::make_shared<Model>();

@@ -101,7 +101,9 @@ bool ModelLoader::LooksLikeXFile(std::span<const uint8_t> bytes) {
 std::optional<std::vector<ModelPartData>> ModelLoader::Decode(std::span<const uint8_t> bytes, const std::string& folder,
                                                               std::string* error) {
     // Only the ".x" reader may see the bytes: assimp picks a reader by content, and
-    // some of its readers stop the process on damaged input instead of failing.
+    // some of its readers stop the process on damaged input instead of failing. Even
+    // the ".x" reader can read through a null pointer on a damaged file: the engine
+    // calls this in a child process (ModelImportProcess).
     if (!LooksLikeXFile(bytes)) {
         *error = "not a .x model";
         return std::nullopt;

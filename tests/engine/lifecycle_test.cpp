@@ -95,6 +95,7 @@ TEST_F(LifecycleTest, EveryFunctionIsHarmlessWhileClosed) {
 TEST_F(LifecycleTest, MissingAndDamagedFilesGiveZeroAndOneLogLine) {
     WriteFile("data/garbage.png", "not a picture at all");
     WriteFile("data/garbage.x", "xof 0303txt 0032\nMesh Broken { 4; 1.0;");
+    WriteFile("data/garbage2.x", "xof 0303txt 0032\nFrame { Mesh { 3; 1.0;");
     WriteFile("data/short.wid", "PWID\x01");
     WriteFile("data/bad.sky", "right a.png\nleft b.png\n");
     WriteFile("data/faceless.sky", "right a.png\nleft a.png\ntop a.png\nbottom a.png\nfront a.png\nback gone.png\n");
@@ -114,7 +115,7 @@ TEST_F(LifecycleTest, MissingAndDamagedFilesGiveZeroAndOneLogLine) {
         {"data\\faceless.sky", iSkyBoxCreate},
         {"data\\short.wid", [](const char* f) { return iFontCreate(f, 0); }},
         {"data\\missing.wid", [](const char* f) { return iFontCreate(f, 0); }},
-        {"data\\garbage.x", [](const char* f) { return iSpriteCreate(f, 0); }},
+        {"data\\garbage2.x", [](const char* f) { return iSpriteCreate(f, 0); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -123,6 +124,11 @@ TEST_F(LifecycleTest, MissingAndDamagedFilesGiveZeroAndOneLogLine) {
         ASSERT_EQ(log_.size(), 1u);
         EXPECT_EQ(log_[0].rfind("engine: cannot load ", 0), 0u) << log_[0];
     }
+    // A model that could not be read is tried and reported once per opening.
+    log_.clear();
+    EXPECT_EQ(iMeshCreate("data\\garbage.x"), 0);
+    EXPECT_EQ(iSpriteCreate("data\\garbage2.x", 0), 0);
+    EXPECT_TRUE(log_.empty());
     log_.clear();
     const char junk[] = "junk";
     EXPECT_EQ(iTextureCreateFromMemory(junk, sizeof junk, 7), 0);

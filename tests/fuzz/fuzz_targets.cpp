@@ -9,7 +9,7 @@
 #include "core/record_entry.h"
 #include "core/settings.h"
 #include "engine/image_codec.h"
-#include "engine/model_loader.h"
+#include "engine/model_import_process.h"
 #include "formats/pack_file.h"
 #include "formats/ply_mesh_file.h"
 #include "formats/sky_box_file.h"
@@ -65,10 +65,11 @@ void Saved(const uint8_t* data, size_t size) {
     }
 }
 
-// The model import path with the engine's own import options.
+// The model import path as the engine takes it: assimp with the engine's own options,
+// in a child process, and the answer read back.
 void Model(const uint8_t* data, size_t size) {
     std::string error;
-    engine::ModelLoader::Decode(Bytes(data, size), "data\\", &error);
+    engine::ModelImportProcess::Decode(Bytes(data, size), "data\\", &error);
 }
 
 constexpr Target kTargets[] = {{"pack", Pack}, {"image", Image}, {"wid", Wid},     {"sky", Sky},
