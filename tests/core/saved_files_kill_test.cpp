@@ -29,12 +29,14 @@ struct Expected {
     uint8_t recordsOld[kRecordsFileSize];
     uint8_t recordsNew[kRecordsFileSize];
     uint64_t writes;
+    uint32_t ready;  // set by the writer once it has read the files and is about to write
 };
 
 // The child's endless run of the game's own save triggers.
 [[noreturn]] void WriteForever(Expected* expected, unsigned seed) {
     SavedFiles files;
     files.LoadSavedFiles();
+    __atomic_store_n(&expected->ready, 1u, __ATOMIC_RELEASE);
     std::mt19937 random(seed);
     for (uint64_t n = 1;; ++n) {
         files.settings.soundVolume = int32_t(n % 101);
@@ -101,10 +103,14 @@ TEST(SavedFilesKills, EveryFileIsTheOldOrTheNewWholeRecordAfterASigkill) {
     uint64_t writes = 0;
     for (; done < kills && std::chrono::steady_clock::now() < deadline; ++done) {
         expected->writes = 0;
+        expected->ready = 0;
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) WriteForever(expected, unsigned(done));
-        ::usleep(useconds_t(5000 + random() % 75000));
+        // The random moment counts from the writer's first write, not from the fork: on a
+        // loaded machine a sanitized child can take longer to start than the whole window.
+        for (int waited = 0; !__atomic_load_n(&expected->ready, __ATOMIC_ACQUIRE) && waited < 5000; ++waited) ::usleep(1000);
+        ::usleep(useconds_t(random() % 60000));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
