@@ -39,6 +39,7 @@ public:
     // The model of a file, loaded on first use; nullptr (and a log line) when it cannot be read.
     std::shared_ptr<const Model> Get(const std::string& programPath, TextureStore& textures);
     void Clear() { models_.clear(); }
+    size_t Count() const { return models_.size(); }
 
 private:
     std::unordered_map<std::string, std::shared_ptr<const Model>> models_;

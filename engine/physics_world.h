@@ -52,6 +52,8 @@ public:
     EngineHandle CreateSphereBody(const std::vector<CollisionSphere>& spheres, float mass);
     void DestroyBody(EngineHandle body);
     PhysicsBody* Body(EngineHandle body) { return bodies_.Get(body); }
+    // Bodies, pairs and wheels alive: what a leak check counts.
+    size_t LiveObjects() const { return bodies_.Count() + pairs_.Count() + wheels_.Count(); }
     void SetEnabled(EngineHandle body, bool enabled);
     void StopMotion(EngineHandle body);
 

@@ -40,6 +40,7 @@ public:
     void ClampEdges(EngineHandle texture);  // no repeating: for pictures that meet at seams
 
     const Texture* Get(EngineHandle texture) const { return textures_.Get(texture); }
+    size_t Count() const { return textures_.Count(); }
     // The texture's OpenGL name, or a plain white texture for 0 and stale handles.
     unsigned GlName(EngineHandle texture) const;
 

@@ -92,6 +92,9 @@ std::array<uint8_t, 4> CursorFrameColor(int k) { return {250, static_cast<uint8_
 
 void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
     std::filesystem::create_directories(path.parent_path());
+    // A new file, never a rewrite: a scratch folder's files may be hard links to the
+    // build's generated data, which writing in place would change for every later test.
+    std::filesystem::remove(path);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }

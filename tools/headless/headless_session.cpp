@@ -15,6 +15,7 @@
 #include "core/program_objects.h"
 #include "core/shared_objects.h"
 #include "engine/engine.h"
+#include "engine/live_objects.h"
 #include "platform/platform.h"
 
 namespace {
@@ -123,6 +124,26 @@ std::string JsonFinishCar(const FinishWatch::Car& car) {
 }
 
 // [{"level": 1, "track": 3, "place": 1, "player": {car}, "opponents": [{car}, ...]}, ...]
+// The process's resident memory in KiB (VmRSS), 0 where /proc cannot tell.
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+    return 0;
+}
+
+// [{"frame": 40, "objects": 212, "rss_kb": 183220}, ...]
+std::string JsonSamples(const std::vector<HeadlessSession::Sample>& samples) {
+    std::ostringstream out;
+    out << "[";
+    for (size_t i = 0; i < samples.size(); ++i)
+        out << (i ? ", " : "") << "{\"frame\": " << samples[i].frame << ", \"objects\": " << samples[i].objects
+            << ", \"rss_kb\": " << samples[i].rssKb << "}";
+    out << "]";
+    return out.str();
+}
+
 std::string JsonFinishes(const std::vector<FinishWatch::Level>& levels) {
     std::string out = "[";
     for (size_t i = 0; i < levels.size(); ++i) {
@@ -235,9 +256,12 @@ void HeadlessSession::OnFrame() {
         if (iSoundPlaying(Shared.MusicTracks[i]) != 0) music_ = static_cast<int>(i);
     }
 
-    if (const auto actions = script_.find(frames_); actions != script_.end())
-        for (const ScriptAction& action : actions->second)
+    if (const auto actions = script_.find(frames_); actions != script_.end()) {
+        for (const ScriptAction& action : actions->second) {
             if (action.kind == ScriptAction::Kind::Shot) Shoot(action.name);
+            if (action.kind == ScriptAction::Kind::Sample) samples_.push_back({frames_, engine::LiveObjects(), ResidentKb()});
+        }
+    }
 
     if (frames_ >= options_.frames) {
         Shoot("last");
@@ -333,6 +357,7 @@ bool HeadlessSession::WriteReport() const {
          << JsonNumber(race_.playerCar[2]) << ", " << JsonNumber(race_.playerCar[3]) << "],\n"
          << "  \"events\": " << JsonEvents(race_.events) << ",\n"
          << "  \"finishes\": " << JsonFinishes(race_.finishes) << ",\n"
+         << "  \"samples\": " << JsonSamples(samples_) << ",\n"
          << "  \"sim_seconds\": " << JsonNumber(aiSeconds_) << ",\n"
          << "  \"cars\": " << JsonCars(aiCars_) << "\n"
          << "}\n";

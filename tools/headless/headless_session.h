@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,13 @@ struct RaceReport {
 
 class HeadlessSession {
 public:
+    // A script's sample line: live engine objects and resident memory at a frame.
+    struct Sample {
+        int frame = 0;
+        size_t objects = 0;
+        long rssKb = 0;
+    };
+
     HeadlessSession(RunnerOptions options, InputScript script);
 
     // Runs the real program until the frame count is reached or the game ends.
@@ -58,6 +66,7 @@ private:
     bool exitRequested_ = false;
     std::vector<std::string> missingFiles_;
     std::vector<std::string> shots_;
+    std::vector<Sample> samples_;  // the script's sample lines, in frame order
     std::vector<std::string> opened_;  // what the game asked the desktop to open
     std::vector<double> frameMs_;      // wall time of each drawn frame
     std::vector<double> sendingMs_;    // wall time of each stretch of AppState 26

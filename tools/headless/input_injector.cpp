@@ -94,6 +94,7 @@ void InputInjector::Push(const ScriptAction& action) {
             }
             break;
         case ScriptAction::Kind::Shot:
+        case ScriptAction::Kind::Sample:
             break;
     }
 }

@@ -34,6 +34,8 @@ std::optional<InputScript> ParseInputScript(const std::string& text, std::string
             ok = static_cast<bool>(words >> action.x >> action.y);
         } else if (ok && verb == "click") {
             action.kind = ScriptAction::Kind::Click;
+        } else if (ok && verb == "sample") {
+            action.kind = ScriptAction::Kind::Sample;
         } else if (ok && verb == "shot") {
             action.kind = ScriptAction::Kind::Shot;
             ok = static_cast<bool>(words >> action.name) && action.name.find('/') == std::string::npos;

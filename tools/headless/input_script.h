@@ -7,7 +7,7 @@
 #include <vector>
 
 struct ScriptAction {
-    enum class Kind { KeyDown, KeyUp, Mouse, Click, Shot };
+    enum class Kind { KeyDown, KeyUp, Mouse, Click, Shot, Sample };
     Kind kind = Kind::Shot;
     int key = 0;            // engine key code (classic scan code)
     double x = 0, y = 0;    // menu units: x -16..16 left to right, y 12..-12 top to bottom
@@ -18,6 +18,6 @@ struct ScriptAction {
 using InputScript = std::map<int, std::vector<ScriptAction>>;
 
 // Lines: "<frame> key <code> down|up", "<frame> mouse <x> <y>", "<frame> click",
-// "<frame> shot <name>"; '#' starts a comment. Returns nothing and a message naming
+// "<frame> shot <name>", "<frame> sample" (live engine objects and resident memory); '#' starts a comment. Returns nothing and a message naming
 // the line on a malformed line.
 std::optional<InputScript> ParseInputScript(const std::string& text, std::string& error);

@@ -58,6 +58,9 @@ void Spoil(const fs::path& file, Damage damage, std::mt19937& random) {
     } else {
         for (char& b : bytes) b = char(random() & 0xFF);
     }
+    // The folder's files are hard links to the build's generated data: the damage goes
+    // into a new file, never into the shared one.
+    fs::remove(file);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), std::streamsize(bytes.size()));
 }
