@@ -47,7 +47,9 @@ install(FILES ${staged}/${PEBBLEDASH_APP_ID}.metainfo.xml DESTINATION share/meta
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION share/icons COMPONENT game)
 install(FILES ${staged}/pebbledash.6.gz DESTINATION share/man/man6 COMPONENT game)
 
-install(TARGETS pebbledash-scores RUNTIME DESTINATION bin COMPONENT scores EXCLUDE_FROM_ALL)
+if(TARGET pebbledash-scores)
+  install(TARGETS pebbledash-scores RUNTIME DESTINATION bin COMPONENT scores EXCLUDE_FROM_ALL)
+endif()
 
 # The .deb (scripts/package.sh): the game only, its dependencies found by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
