@@ -8,19 +8,34 @@
 
 namespace {
 
-constexpr const char* kSettingsFile = "data\\settings.dat";
-constexpr const char* kRecordsFile = "data\\records.dat";
-constexpr const char* kBossFile = "data\\boss.dat";
+constexpr const char* kSettingsFile = "settings.dat";
+constexpr const char* kRecordsFile = "records.dat";
+constexpr const char* kBossFile = "boss.dat";
 
 int32_t DefaultScore(int rank) { return (11 - rank) * 100; }
+
+// When the saves live in the user's folder and it has no `name` yet, takes the first
+// `size` bytes (all the game reads) of the program folder's copy, so a player whose
+// game folder became read-only, or who installed the game, keeps settings and tables.
+// A missing or short copy is left alone: it would give the defaults either way.
+void AdoptProgramFolderCopy(const char* name, size_t size) {
+    if (platform::SavesInProgramFolder()) return;
+    const std::string userPath = platform::SavedFilePath(name);
+    if (platform::FileExists(userPath)) return;
+    const auto bytes = platform::ReadFileStart(platform::ResolvePath(std::string("data/") + name), size);
+    if (bytes) platform::ReplaceFile(userPath, *bytes);
+}
 
 }  // namespace
 
 SavedFiles Saved;
 
 std::optional<uint8_t> SavedFiles::LoadSavedFiles() {
+    AdoptProgramFolderCopy(kSettingsFile, Settings::kFileSize);
+    AdoptProgramFolderCopy(kRecordsFile, kRecordsFileSize);
+
     const auto settingsBytes =
-        platform::ReadFileStart(platform::ResolvePath(kSettingsFile), Settings::kFileSize);
+        platform::ReadFileStart(platform::SavedFilePath(kSettingsFile), Settings::kFileSize);
     if (settingsBytes) {
         settings = Settings::FromBytes(std::span<const uint8_t, Settings::kFileSize>(*settingsBytes));
     } else {
@@ -29,7 +44,7 @@ std::optional<uint8_t> SavedFiles::LoadSavedFiles() {
     }
     pendingSettings = settings;
 
-    const auto recordBytes = platform::ReadFileStart(platform::ResolvePath(kRecordsFile), kRecordsFileSize);
+    const auto recordBytes = platform::ReadFileStart(platform::SavedFilePath(kRecordsFile), kRecordsFileSize);
     if (recordBytes) {
         records = RecordTablesFromBytes(std::span<const uint8_t, kRecordsFileSize>(*recordBytes));
     } else {
@@ -38,14 +53,14 @@ std::optional<uint8_t> SavedFiles::LoadSavedFiles() {
     }
 
     std::optional<uint8_t> bossAppState;
-    const std::string bossPath = platform::ResolvePath(kBossFile);
+    const std::string bossPath = platform::SavedFilePath(kBossFile);
     if (platform::FileExists(bossPath)) {
         if (const auto bytes = platform::ReadFileStart(bossPath, BossSnapshot::kFileSize)) {
             BossSnapshot snapshot;
             std::copy(bytes->begin(), bytes->end(), snapshot.bytes.begin());
             bossAppState = snapshot.AppStateByte();
         }
-        platform::DeleteFile(kBossFile);
+        platform::RemoveFile(bossPath);
     }
     return bossAppState;
 }
@@ -106,12 +121,13 @@ RecordTables SavedFiles::DefaultRecords() {
     return tables;
 }
 
-bool SavedFiles::WriteFile(const char* programPath, std::span<const uint8_t> bytes,
-                           const char* loss, bool& warned) {
+bool SavedFiles::WriteFile(const char* name, std::span<const uint8_t> bytes, const char* loss,
+                           bool& warned) {
     std::string reason;
-    if (platform::ReplaceFile(platform::ResolvePath(programPath), bytes, &reason)) return true;
+    const std::string path = platform::SavedFilePath(name);
+    if (platform::ReplaceFile(path, bytes, &reason)) return true;
     if (!warned) {
-        std::fprintf(stderr, "Pebbledash: cannot write %s: %s; %s will not be kept\n", programPath,
+        std::fprintf(stderr, "Pebbledash: cannot write %s: %s; %s will not be kept\n", path.c_str(),
                      reason.c_str(), loss);
         warned = true;
     }

@@ -15,8 +15,9 @@
 enum class SettingsCopy { Live, Pending };
 
 // Owns the live settings, the options screen's edit copy and the high-score tables,
-// and reads and writes "data\settings.dat", "data\records.dat" and "data\boss.dat"
-// (paths relative to the program folder).
+// and reads and writes "settings.dat", "records.dat" and "boss.dat" in the save folder
+// (platform::SaveFolder: the program folder's "data", or the user's own folder for an
+// installed or read-only game).
 //
 // Every write replaces its file only once the new contents are completely on disk.
 // A write that fails leaves the old file and the values in memory as they are, and
@@ -27,7 +28,9 @@ public:
     Settings pendingSettings;  // the options screen's edit copy
     RecordTables records;      // [difficulty][rank - 1]
 
-    // Once at start, before the window exists. A missing, short or unreadable
+    // Once at start, before the window exists. When the saves are in the user's folder,
+    // a settings or records file found only in the program folder's "data" is copied
+    // there first. A missing, short or unreadable
     // settings or records file gives the defaults, which are written anew; a longer
     // file is accepted and only its first record read. A boss snapshot file is
     // deleted whatever it holds; returns its AppState byte when it held 8 bytes.
@@ -57,8 +60,7 @@ public:
     static RecordTables DefaultRecords();
 
 private:
-    bool WriteFile(const char* programPath, std::span<const uint8_t> bytes, const char* loss,
-                   bool& warned);
+    bool WriteFile(const char* name, std::span<const uint8_t> bytes, const char* loss, bool& warned);
 
     bool settingsWarned_ = false;
     bool recordsWarned_ = false;

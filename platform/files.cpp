@@ -1,15 +1,16 @@
-// The program folder and program paths: backslashes, case-insensitive lookup, deletion.
+// The program folder and program paths: the installed layout, backslashes, case-insensitive lookup, deletion.
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cctype>
 #include <mutex>
 
 #include <SDL2/SDL.h>
 
-#include "platform/platform.h"
+#include "platform/platform_local.h"
 
 namespace platform {
 
@@ -17,7 +18,8 @@ namespace {
 
 struct Folder {
     std::mutex mutex;
-    std::string path;  // without a trailing slash, except for "/"
+    std::string path;        // without a trailing slash, except for "/"
+    bool installed = false;  // found through <executable folder>/../share/pebbledash
 };
 
 Folder& TheFolder()
@@ -61,6 +63,29 @@ bool Exists(const std::string& path)
     return lstat(path.c_str(), &info) == 0;
 }
 
+bool IsFolder(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The installed layout's data folder for an executable in <prefix>/games or <prefix>/bin,
+// made absolute and without "..", or an empty text when there is none.
+std::string InstalledDataFolder(const std::string& executableFolder)
+{
+    const std::string candidate = Join(executableFolder, "../share/pebbledash");
+    if (!IsFolder(Join(candidate, "data"))) {
+        return {};
+    }
+    char* real = realpath(candidate.c_str(), nullptr);
+    if (real == nullptr) {
+        return {};
+    }
+    std::string folder = real;
+    free(real);
+    return folder;
+}
+
 bool SameIgnoringCase(const std::string& a, const char* b)
 {
     size_t i = 0;
@@ -97,6 +122,7 @@ void SetProgramFolder(const std::string& folder)
     Folder& state = TheFolder();
     std::lock_guard<std::mutex> lock(state.mutex);
     state.path = folder.empty() ? std::string(".") : WithoutTrailingSlash(folder);
+    state.installed = false;
 }
 
 std::string ProgramFolder()
@@ -105,8 +131,24 @@ std::string ProgramFolder()
     std::lock_guard<std::mutex> lock(state.mutex);
     if (state.path.empty()) {
         state.path = ExecutableFolder();
+        // A build or unpacked folder keeps its data beside the executable and wins.
+        if (!IsFolder(Join(state.path, "data"))) {
+            const std::string installed = InstalledDataFolder(state.path);
+            if (!installed.empty()) {
+                state.path = installed;
+                state.installed = true;
+            }
+        }
     }
     return state.path;
+}
+
+bool ProgramFolderIsInstalled()
+{
+    ProgramFolder();
+    Folder& state = TheFolder();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    return state.installed;
 }
 
 std::string ResolvePath(const std::string& programPath)

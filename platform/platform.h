@@ -135,7 +135,10 @@ bool ManualClockActive();
 
 // ---- Files ----------------------------------------------------------------
 // The program's folder: where data/, sound/, wdata/ and play.url live.
-// Defaults to the executable's folder; the headless runner may point it elsewhere.
+// Defaults to the executable's folder; when that has no "data" but
+// <executable folder>/../share/pebbledash/data exists (an installed game:
+// <prefix>/games/pebbledash or <prefix>/bin/pebbledash), it is <prefix>/share/pebbledash.
+// The headless runner may point it elsewhere.
 void SetProgramFolder(const std::string& folder);
 std::string ProgramFolder();
 // Turns a program path ("data\\Sprite.x") into a real one: backslashes become
@@ -144,11 +147,29 @@ std::string ProgramFolder();
 std::string ResolvePath(const std::string& programPath);
 bool DeleteFile(const std::string& programPath);
 
+// The folder the saved files live in. The program folder's "data" (as ResolvePath
+// finds it) unless one of these holds, and then $XDG_DATA_HOME/pebbledash
+// (~/.local/share/pebbledash when the variable is unset, empty or relative), made
+// with its parents when missing:
+// - the program folder was found through the installed layout (see above);
+// - "data" is a folder this user may not write: its file system is read-only, or its
+//   permission bits deny it. For root the bits decide too, so a folder marked
+//   read-only is treated as such even though root could write it.
+// A "data" that is missing or not a folder stays the answer, and writes there fail
+// as they would. Worked out on every call; nothing is cached.
+std::string SaveFolder();
+// True when SaveFolder() is the program folder's own "data".
+bool SavesInProgramFolder();
+// The real path of the saved file `name` ("settings.dat") inside SaveFolder().
+std::string SavedFilePath(const std::string& name);
+
 // Small whole files at real paths (the saved files).
 // The first `size` bytes of a file; nothing when it cannot be opened or read or is
 // shorter. Bytes past `size` are not read.
 std::optional<std::vector<uint8_t>> ReadFileStart(const std::string& path, size_t size);
 bool FileExists(const std::string& path);
+// Deletes the file at a real path; false when it could not.
+bool RemoveFile(const std::string& path);
 // The temporary file a replacement is written to first: beside the target, so the
 // final rename stays within one file system.
 std::string TemporaryPathFor(const std::string& path);

@@ -49,6 +49,10 @@ void ListenForExternalHotKeys();
 // The game's icon, 32 x 32, set on every window it creates.
 std::vector<uint32_t> GameIconPixels(int& width, int& height);
 
+// True when ProgramFolder() was found through the installed layout
+// (<executable folder>/../share/pebbledash), not beside the executable or set.
+bool ProgramFolderIsInstalled();
+
 // The pointer's last known position inside the window's client area.
 Point TrackedClientPointer();
 

@@ -68,6 +68,8 @@ bool FileExists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0;
 }
 
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
 std::string TemporaryPathFor(const std::string& path) { return path + ".tmp"; }
 
 bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes, std::string* reason) {

@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core fonts-texgyre
   libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql chromium
   imagemagick sox vorbis-tools clang libclang-rt-14-dev
+  appstream desktop-file-utils dpkg-dev
 )
 
 missing=()

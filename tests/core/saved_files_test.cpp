@@ -301,8 +301,8 @@ TEST_F(SavedFilesTest, FailedWriteLeavesTheOldFileIntact) {
     const std::string warning = testing::internal::GetCapturedStderr();
 
     EXPECT_EQ(folder.Read(kSettings), before);
-    EXPECT_EQ(warning,
-              "Pebbledash: cannot write data\\settings.dat: Is a directory; settings will not be kept\n");
+    EXPECT_EQ(warning, "Pebbledash: cannot write " + folder.Path(kSettings).string() +
+                           ": Is a directory; settings will not be kept\n");
     EXPECT_EQ(files.settings.musicVolume, 22) << "memory keeps the new value for this run";
 }
 
@@ -321,9 +321,10 @@ TEST_F(SavedFilesTest, UnwritableDataFolderWarnsOncePerFileAndRuns) {
     files.ClearRecords();
     const std::string output = testing::internal::GetCapturedStderr();
 
-    EXPECT_EQ(output,
-              "Pebbledash: cannot write data\\settings.dat: Not a directory; settings will not be kept\n"
-              "Pebbledash: cannot write data\\records.dat: Not a directory; high scores will not be kept\n");
+    EXPECT_EQ(output, "Pebbledash: cannot write " + folder.Path(kSettings).string() +
+                          ": Not a directory; settings will not be kept\n"
+                          "Pebbledash: cannot write " + folder.Path(kRecords).string() +
+                          ": Not a directory; high scores will not be kept\n");
     EXPECT_EQ(files.records[0][0].name.Text(), "Anonymous") << "the tables in memory still change";
     EXPECT_EQ(folder.Read("data"), std::vector<uint8_t>({1, 2, 3}));
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "tools/assetgen/desktop_icons.h"
 #include "tools/assetgen/generators.h"
 #include "tools/assetgen/screen_mockups.h"
 
@@ -84,6 +85,7 @@ GeneratorResult RunGenerator(const GeneratorOptions& options) {
         const std::string text = out.Manifest();
         WriteFileOrThrow(options.manifest, text.data(), text.size());
     }
+    if (!options.icons.empty()) WriteDesktopIcons(options.icons);
     preview.WriteSheets(options.preview, fonts);
     GeneratorResult result;
     for (const WrittenFile& file : out.Files()) result.files.push_back(file.path);

@@ -13,6 +13,7 @@ struct GeneratorOptions {
     std::string out;             // root folder of the game's files (required)
     std::string preview;         // contact sheet folder; empty: none
     std::string manifest;        // manifest file; empty: none
+    std::string icons;           // folder for the desktop's hicolor icons; empty: none
     std::string font, boldFont;  // label and bitmap font files (required)
     std::string publisherUrl;    // the publisher's site, for the links
     std::set<std::string> only;  // module names; empty: all, and every listed file must be written

@@ -3,7 +3,9 @@
 // sheets and a manifest. Deterministic: the same build writes the same bytes.
 //
 //   assetgen --out DIR --font FILE --bold-font FILE [--preview DIR]
-//            [--manifest FILE] --publisher URL [--only module,module...]
+//            [--manifest FILE] [--icons DIR] --publisher URL [--only module,module...]
+//
+// --icons writes the desktop's icons (DIR/hicolor/NxN/apps/pebbledash.png) for the install.
 //
 // Exit status 0 on success; 1 with a message naming the file on any failure.
 #include <cstdio>
@@ -26,6 +28,8 @@ bool Parse(int argc, char** argv, assetgen::GeneratorOptions& options) {
             options.preview = value;
         else if (arg == "--manifest")
             options.manifest = value;
+        else if (arg == "--icons")
+            options.icons = value;
         else if (arg == "--font")
             options.font = value;
         else if (arg == "--bold-font")
@@ -51,7 +55,7 @@ int main(int argc, char** argv) {
     if (!Parse(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: assetgen --out DIR --font FILE --bold-font FILE [--preview DIR] "
-                     "[--manifest FILE] --publisher URL [--only module,...]\n");
+                     "[--manifest FILE] [--icons DIR] --publisher URL [--only module,...]\n");
         return 1;
     }
     try {
