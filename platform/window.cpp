@@ -194,22 +194,6 @@ Rect GetWindowRect(WindowHandle window)
     return Rect{x, y - CaptionHeight(), x + width, y + height};
 }
 
-Point DesktopSize()
-{
-    if (!EnsureVideo()) {
-        return Point{800, 600};
-    }
-    int display = 0;
-    if (Window* current = CurrentWindow()) {
-        display = std::max(0, SDL_GetWindowDisplayIndex(current->native));
-    }
-    SDL_DisplayMode mode;
-    if (SDL_GetDesktopDisplayMode(display, &mode) != 0 || mode.w <= 0 || mode.h <= 0) {
-        return Point{800, 600};
-    }
-    return Point{mode.w, mode.h};
-}
-
 void SetWindowIcon(WindowHandle window, const std::vector<uint32_t>& rgba, int width, int height)
 {
     Window* live = LiveWindow(window);
