@@ -75,8 +75,15 @@ WindowHandle CreateMainWindow(const WindowConfig& config)
 
     // The outer rectangle is the client area plus the caption above it.
     const int caption = CaptionHeight();
-    const int width = std::max(1, config.right - config.left);
-    const int height = std::max(1, config.bottom - config.top - caption);
+    int width = std::max(1, config.right - config.left);
+    int height = std::max(1, config.bottom - config.top - caption);
+    // The offscreen driver's drawing surface keeps the size its window was made with, so
+    // under a simulated desktop the window starts that large: it can then stand in for
+    // full screen. The engine sizes it for the chosen display mode before the first frame.
+    if (const DesktopInfo desktop = DesktopOf(nullptr); desktop.simulated) {
+        width = std::max(width, desktop.width);
+        height = std::max(height, desktop.height);
+    }
     const int x = config.left;
     const int y = config.top + caption;
 
