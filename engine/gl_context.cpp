@@ -84,6 +84,11 @@ void GlContext::ApplyDisplay(bool fullScreen, int32_t modeCode) {
     const float scale =
         WindowScale(desktop.dpi, desktop.usableWidth, desktop.usableHeight, platform::CaptionHeight());
     SDL_SetWindowSize(window_, int(std::lround(800 * scale)), int(std::lround(600 * scale)));
+    // The game places the plain window itself; a grown one is centred again on its display.
+    if (scale > 1) {
+        const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display), SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+    }
 }
 
 bool GlContext::Minimized() const {
