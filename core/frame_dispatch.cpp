@@ -5,6 +5,7 @@
 #include "core/boss_key.h"
 #include "core/loop_flags.h"
 #include "core/music.h"
+#include "core/pad_keys.h"
 #include "core/saved_files.h"
 #include "core/shared_objects.h"
 #include "engine/engine.h"
@@ -69,6 +70,8 @@ void FrameDispatch::RunStep() {
     screens_.UpdateAfterRace(AppState);
     const uint8_t state = AppState;
     if (InHudStates(state)) Call(links_.drawHud, state);
+    // The pads' keys for the state this step has left, so the next frame's input uses them.
+    iPadKeysSet(PadKeysFor(state, Saved.settings));
 }
 
 void FrameDispatch::KeyboardStep() {

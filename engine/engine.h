@@ -339,6 +339,19 @@ float iMouseY();                  // 0..1 down the picture, top to bottom
 int iMouseButtonDown(int button); // 0 left, 1 right
 int iMouseButtonClick(int button);
 void iMouseResolutionSet(int pixels);  // pointer fractions are quantised to this many steps; 0 not at all
+// Game pads press keys: each control presses the key code set for it here (0: none),
+// seen by iKeyDown and iKeyClick like the keyboard's. Left, right, up and down are the
+// left stick (past half way) and the D-pad; a trigger presses once pulled a third of the
+// way. After a change a control still held presses its new key only once let go. Pads
+// may be plugged in and pulled out at any time; a pulled pad lets go of its keys. Works
+// whether or not the engine is open.
+struct PadKeys {
+    int left = 0, right = 0, up = 0, down = 0;
+    int rightTrigger = 0, leftTrigger = 0;
+    int a = 0, b = 0, x = 0, y = 0, start = 0, back = 0;
+};
+void iPadKeysSet(const PadKeys& keys);
+int iPadCount();                 // pads connected now
 
 // ---- Sound ----------------------------------------------------------------------
 // - Files are program paths (".wav", ".ogg" and whatever else libsndfile reads).
@@ -368,6 +381,9 @@ void iSoundLocationSet(EngineHandle sound, const Vec3& location);  // 3D sounds 
 // Writes the last presented picture (the 4:3 picture, without bars) to a PNG file
 // at a real file-system path. Returns non-zero on success.
 int iFrameCapture(const char* pngPath);
+// The next frame iEngineRender presents also writes the whole window as shown, bars
+// included, to a PNG file at a real path. Nothing is written while drawing is off.
+void iWindowCaptureNext(const char* pngPath);
 // Observers for the headless runner: every engine log line (also written to
 // stderr), and every presented picture ("render" for iRender, "frame" for
 // iEngineRender). Pass an empty function to remove.

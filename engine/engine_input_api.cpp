@@ -1,4 +1,4 @@
-// The engine's key and pointer functions, over the input the platform's message pump gathers.
+// The engine's key, pad and pointer functions, over the input the platform's message pump gathers.
 #include <SDL2/SDL.h>
 
 #include <algorithm>
@@ -57,3 +57,23 @@ int iMouseButtonClick(int button) {
 void iMouseResolutionSet(int pixels) {
     if (Engine* e = Engine::Active()) e->mouseResolution = std::max(pixels, 0);
 }
+
+void iPadKeysSet(const PadKeys& keys) {
+    const auto key = [](int code) { return static_cast<SDL_Scancode>(engine::InputMapper::ToSdlScancode(code)); };
+    platform::PadKeyMap map;
+    map.keys[platform::PadLeft] = key(keys.left);
+    map.keys[platform::PadRight] = key(keys.right);
+    map.keys[platform::PadUp] = key(keys.up);
+    map.keys[platform::PadDown] = key(keys.down);
+    map.keys[platform::PadRightTrigger] = key(keys.rightTrigger);
+    map.keys[platform::PadLeftTrigger] = key(keys.leftTrigger);
+    map.keys[platform::PadA] = key(keys.a);
+    map.keys[platform::PadB] = key(keys.b);
+    map.keys[platform::PadX] = key(keys.x);
+    map.keys[platform::PadY] = key(keys.y);
+    map.keys[platform::PadStart] = key(keys.start);
+    map.keys[platform::PadBack] = key(keys.back);
+    platform::SetPadKeyMap(map);
+}
+
+int iPadCount() { return platform::ConnectedPads(); }

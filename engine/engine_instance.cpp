@@ -4,7 +4,10 @@
 #include <SDL2/SDL.h>
 #include <epoxy/gl.h>
 
+#include <algorithm>
+
 #include "engine/engine_log.h"
+#include "engine/image_codec.h"
 #include "engine/math3d.h"
 #include "engine/physics_world.h"
 #include "engine/sound_system.h"
@@ -16,6 +19,22 @@ namespace {
 Engine*& ActiveInstance() {
     static Engine* instance = nullptr;
     return instance;
+}
+
+// The window's drawing area as RGBA rows, top row first (read before the swap).
+std::vector<uint8_t> ReadWindowPixels(int width, int height) {
+    std::vector<uint8_t> pixels(size_t(std::max(width, 0)) * std::max(height, 0) * 4);
+    if (pixels.empty()) return pixels;
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    const size_t row = size_t(width) * 4;
+    for (int y = 0; y < height / 2; ++y) {
+        std::swap_ranges(pixels.begin() + y * row, pixels.begin() + (y + 1) * row,
+                         pixels.begin() + (height - 1 - y) * row);
+    }
+    return pixels;
 }
 
 }  // namespace
@@ -63,6 +82,8 @@ Engine::~Engine() {
 }
 
 bool Engine::PreparePicture() {
+    const DisplayModeRequest fixed = context->FullScreenPicture();
+    if (fixed.width > 0 && fixed.height > 0) return picture.Prepare(fixed.width, fixed.height, samples);
     int width = 0, height = 0;
     context->DrawableSize(&width, &height);
     const PixelRect rect = PictureRectIn(width, height);
@@ -123,6 +144,10 @@ void Engine::Present(const char* what) {
     glClear(GL_COLOR_BUFFER_BIT);
     picture.BlitTo(PictureRectIn(width, height));
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    if (!windowShotPath.empty()) {
+        WritePng(windowShotPath, width, height, ReadWindowPixels(width, height));
+        windowShotPath.clear();
+    }
     context->Swap();
     presented_ = true;
     EngineLog::Presented(what);

@@ -80,6 +80,9 @@ public:
     bool rendering = true;
     bool escapeExits = true;
     int mouseResolution = 0;
+    // When set, the next presented frame also writes the whole window, bars included,
+    // to this PNG (iWindowCaptureNext).
+    std::string windowShotPath;
 
 private:
     bool PreparePicture();

@@ -171,6 +171,10 @@ void iBoundingSphereCollisionCheckSet(int on) {
     if (Engine* e = Engine::Active()) e->cullBySphere = on != 0;
 }
 
+void iWindowCaptureNext(const char* pngPath) {
+    if (Engine* e = Engine::Active()) e->windowShotPath = pngPath ? pngPath : "";
+}
+
 int iFrameCapture(const char* pngPath) {
     Engine* e = Engine::Active();
     return Flag(e && pngPath && e->Capture(pngPath));

@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
-#include "engine/display_mode_choice.h"
 #include "engine/engine_log.h"
+#include "engine/window_scale.h"
+#include "platform/sdl_bridge.h"
 
 namespace engine {
 
@@ -47,46 +47,48 @@ bool GlContext::Open(SDL_Window* window, std::string* error) {
     }
     window_ = window;
     SDL_GL_MakeCurrent(window, context_);
-    SDL_GL_SetSwapInterval(0);
+    // Frames follow the display's refresh where it offers that: adaptive sync first (a
+    // late frame is shown at once rather than a whole refresh later), then plain sync,
+    // else none. The frame loop measures FrameScale from the clock either way.
+    if (SDL_GL_SetSwapInterval(-1) != 0 && SDL_GL_SetSwapInterval(1) != 0) SDL_GL_SetSwapInterval(0);
     return true;
 }
 
 void GlContext::ApplyDisplay(bool fullScreen, int32_t modeCode) {
     if (!window_) return;
-    fullScreenWidth_ = 0;
+    picture_ = {};
+    const platform::DesktopInfo desktop = platform::DesktopOf(window_);
     if (fullScreen) {
         DisplayModeRequest request;
         if (!DecodeDisplayMode(modeCode, &request)) request = {800, 600, 32};
-        const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
-        std::vector<SDL_DisplayMode> modes;
-        std::vector<DisplayModeRequest> offered;
-        for (int i = 0, count = SDL_GetNumDisplayModes(display); i < count; ++i) {
-            SDL_DisplayMode mode{};
-            if (SDL_GetDisplayMode(display, i, &mode) != 0 || mode.w <= 0 || mode.h <= 0) continue;
-            modes.push_back(mode);
-            offered.push_back({mode.w, mode.h, int(SDL_BITSPERPIXEL(mode.format))});
+        if (desktop.simulated) {
+            // A headless display cannot change its size: a borderless window of the
+            // simulated desktop's size stands in for full screen.
+            SDL_SetWindowFullscreen(window_, 0);
+            SDL_SetWindowBordered(window_, SDL_FALSE);
+            SDL_SetWindowPosition(window_, 0, 0);
+            SDL_SetWindowSize(window_, desktop.width, desktop.height);
+            picture_ = request;
+            return;
         }
-        // Some drivers list no sized modes at all (offscreen lists one of 0 x 0); the desktop's
-        // own mode is always there.
-        SDL_DisplayMode desktop{};
-        if (modes.empty() && SDL_GetDesktopDisplayMode(display, &desktop) == 0) {
-            modes.push_back(desktop);
-            offered.push_back({desktop.w, desktop.h, int(SDL_BITSPERPIXEL(desktop.format))});
-        }
-        // A mode the display lacks must not leave a black screen: the nearest one it has,
-        // else a window.
-        if (const auto chosen = ChooseFullScreenMode(request, offered)) {
-            SDL_DisplayMode mode = modes[*chosen];
-            if (SDL_SetWindowDisplayMode(window_, &mode) == 0 &&
-                SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0) {
-                fullScreenWidth_ = mode.w;
-                return;
-            }
+        // The desktop's own mode: no mode switch, so leaving the game or switching away
+        // never leaves the monitor at another resolution.
+        if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
+            picture_ = request;
+            return;
         }
         EngineLog::Write(std::string("full screen refused, staying in a window: ") + SDL_GetError());
     }
     SDL_SetWindowFullscreen(window_, 0);
-    SDL_SetWindowSize(window_, 800, 600);
+    SDL_SetWindowBordered(window_, SDL_TRUE);
+    const float scale =
+        WindowScale(desktop.dpi, desktop.usableWidth, desktop.usableHeight, platform::CaptionHeight());
+    SDL_SetWindowSize(window_, int(std::lround(800 * scale)), int(std::lround(600 * scale)));
+    // The game places the plain window itself; a grown one is centred again on its display.
+    if (scale > 1) {
+        const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display), SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+    }
 }
 
 bool GlContext::Minimized() const {

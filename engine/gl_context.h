@@ -24,10 +24,15 @@ public:
 
     // Creates the context on the window and makes it current; false with a reason.
     bool Open(SDL_Window* window, std::string* error);
-    // Windowed: an 800 x 600 client area. Full screen: the display's mode chosen by
-    // ChooseFullScreenMode; with none, or when full screen is refused, a window.
+    // Windowed: an 800 x 600 client area, larger on dense displays (WindowScale).
+    // Full screen: the desktop's own mode, never a mode switch; the picture is then drawn
+    // at the size the mode code asks for (800 x 600 when it decodes to none) and scaled
+    // into the screen with bars keeping 4:3. When full screen is refused, a window.
     void ApplyDisplay(bool fullScreen, int32_t modeCode);
-    int FullScreenWidth() const { return fullScreenWidth_; }  // 0 when windowed
+    int FullScreenWidth() const { return picture_.width; }  // 0 when windowed
+    // The picture's fixed size in full screen; 0 x 0 when windowed (the picture then
+    // fills the window's drawing area).
+    DisplayModeRequest FullScreenPicture() const { return picture_; }
     bool Minimized() const;
     void DrawableSize(int* width, int* height) const;  // pixels of the window's drawing area
     void WindowSize(int* width, int* height) const;    // the same in window coordinates
@@ -37,7 +42,7 @@ public:
 private:
     SDL_Window* window_ = nullptr;
     void* context_ = nullptr;
-    int fullScreenWidth_ = 0;
+    DisplayModeRequest picture_;
 };
 
 }  // namespace engine

@@ -34,11 +34,8 @@ void InputTracker::Apply(const SDL_Event& event)
         if (code <= SDL_SCANCODE_UNKNOWN || code >= SDL_NUM_SCANCODES) {
             return;
         }
-        const bool down = event.type == SDL_KEYDOWN;
-        if (down && !state_.keyDown[code]) {
-            state_.keyPressed[code] = true;
-        }
-        state_.keyDown[code] = down;
+        keyboardDown_[code] = event.type == SDL_KEYDOWN;
+        Refresh(code);
         return;
     }
     case SDL_MOUSEMOTION:
@@ -73,8 +70,28 @@ void InputTracker::Apply(const SDL_Event& event)
     }
 }
 
+void InputTracker::SetPadKey(SDL_Scancode code, bool down)
+{
+    if (code <= SDL_SCANCODE_UNKNOWN || code >= SDL_NUM_SCANCODES) {
+        return;
+    }
+    padDown_[code] = down;
+    Refresh(code);
+}
+
+void InputTracker::Refresh(SDL_Scancode code)
+{
+    const bool down = keyboardDown_[code] || padDown_[code];
+    if (down && !state_.keyDown[code]) {
+        state_.keyPressed[code] = true;
+    }
+    state_.keyDown[code] = down;
+}
+
 void InputTracker::ReleaseAll()
 {
+    std::fill(std::begin(keyboardDown_), std::end(keyboardDown_), false);
+    std::fill(std::begin(padDown_), std::end(padDown_), false);
     std::fill(std::begin(state_.keyDown), std::end(state_.keyDown), false);
     std::fill(std::begin(state_.buttonDown), std::end(state_.buttonDown), false);
 }

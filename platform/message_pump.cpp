@@ -1,10 +1,12 @@
-// The message pump: SDL events and external hot-key datagrams become window messages.
+// The message pump: SDL events and external hot-key datagrams become window messages
+// and the keyboard, pad and mouse state.
 #include <algorithm>
 #include <deque>
 #include <vector>
 
 #include "platform/external_hot_key_listener.h"
 #include "platform/input_tracker.h"
+#include "platform/pad_tracker.h"
 #include "platform/platform_local.h"
 #include "platform/sdl_bridge.h"
 
@@ -21,6 +23,7 @@ struct Pump {
     bool quitPosted = false;
     int quitCode = 0;
     InputTracker input;
+    PadTracker pads;
     ExternalHotKeyListener listener;
     // The Alt+F4 hot key has fired during the current hold of Alt, so a close
     // request the window manager sends for the same keys is dropped.
@@ -105,6 +108,7 @@ void TranslateWindowEvent(const SDL_Event& event)
         Post(MessageType::ActivateApp, window, 1);
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
+        pump.pads.ReleaseAll(pump.input);
         pump.input.ReleaseAll();
         pump.altF4Fired = false;
         Post(MessageType::ActivateApp, window, 0);
@@ -138,6 +142,7 @@ void Translate(const SDL_Event& event)
         ThePump().input.Apply(event);
         break;
     default:
+        ThePump().pads.Apply(event, ThePump().input);
         break;
     }
 }
@@ -255,6 +260,16 @@ const InputState& CurrentInput()
 void ConsumeInputPresses()
 {
     ThePump().input.ConsumePresses();
+}
+
+void SetPadKeyMap(const PadKeyMap& map)
+{
+    ThePump().pads.SetMap(map, ThePump().input);
+}
+
+int ConnectedPads()
+{
+    return ThePump().pads.Count();
 }
 
 Point TrackedClientPointer()

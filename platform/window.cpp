@@ -75,8 +75,15 @@ WindowHandle CreateMainWindow(const WindowConfig& config)
 
     // The outer rectangle is the client area plus the caption above it.
     const int caption = CaptionHeight();
-    const int width = std::max(1, config.right - config.left);
-    const int height = std::max(1, config.bottom - config.top - caption);
+    int width = std::max(1, config.right - config.left);
+    int height = std::max(1, config.bottom - config.top - caption);
+    // The offscreen driver's drawing surface keeps the size its window was made with, so
+    // under a simulated desktop the window starts that large: it can then stand in for
+    // full screen. The engine sizes it for the chosen display mode before the first frame.
+    if (const DesktopInfo desktop = DesktopOf(nullptr); desktop.simulated) {
+        width = std::max(width, desktop.width);
+        height = std::max(height, desktop.height);
+    }
     const int x = config.left;
     const int y = config.top + caption;
 
@@ -192,22 +199,6 @@ Rect GetWindowRect(WindowHandle window)
     SDL_GetWindowPosition(live->native, &x, &y);
     SDL_GetWindowSize(live->native, &width, &height);
     return Rect{x, y - CaptionHeight(), x + width, y + height};
-}
-
-Point DesktopSize()
-{
-    if (!EnsureVideo()) {
-        return Point{800, 600};
-    }
-    int display = 0;
-    if (Window* current = CurrentWindow()) {
-        display = std::max(0, SDL_GetWindowDisplayIndex(current->native));
-    }
-    SDL_DisplayMode mode;
-    if (SDL_GetDesktopDisplayMode(display, &mode) != 0 || mode.w <= 0 || mode.h <= 0) {
-        return Point{800, 600};
-    }
-    return Point{mode.w, mode.h};
 }
 
 void SetWindowIcon(WindowHandle window, const std::vector<uint32_t>& rgba, int width, int height)

@@ -1,6 +1,8 @@
 // AutoDriver: the player's keys, decided from the race each frame.
 #include "auto_driver.h"
 
+#include <SDL2/SDL.h>
+
 #include <algorithm>
 #include <cmath>
 #include <span>
@@ -231,6 +233,17 @@ void AutoDriver::ResetProgress(double x, double z) {
 }
 
 void AutoDriver::Press(const Keys& keys, InputInjector& injector) {
+    if (usePad_) {
+        // Only changes are set, so scripted pad input between them stands.
+        VirtualPad& pad = injector.Pad();
+        if (keys.left != held_.left || keys.right != held_.right)
+            pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, keys.left ? -1 : keys.right ? 1 : 0);
+        if (keys.accelerate != held_.accelerate) pad.SetAxis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, keys.accelerate ? 1 : 0);
+        if (keys.brake != held_.brake) pad.SetAxis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, keys.brake ? 1 : 0);
+        if (keys.boost != held_.boost) pad.SetButton(SDL_CONTROLLER_BUTTON_A, keys.boost);
+        held_ = keys;
+        return;
+    }
     const Settings& s = Saved.settings;
     const auto change = [&injector](bool was, bool now, int code) {
         if (was == now) return;

@@ -23,6 +23,10 @@ public:
     // Once a frame, after the frame was presented: the keys for the next frame.
     // `game` may be null (no race object yet).
     void Step(const TGame* game, InputInjector& injector);
+    // From now on the driver holds the injector's virtual pad instead of keys: the left
+    // stick fully over to steer, the right trigger to accelerate, the left to brake, A to
+    // boost. The pad keeps them while pulled out and holds them again when plugged back in.
+    void UsePad() { usePad_ = true; }
 
 private:
     struct Keys {
@@ -36,6 +40,7 @@ private:
     // ends, when the car is near that gate and would cut past it.
     static void KeepInsideGate(const TGame& game, double cx, double cz, double& aimX, double& aimZ);
 
+    bool usePad_ = false;
     Keys held_;
     int waypoint_ = 0;  // the route point at the end of the segment the car is on
     double lastX_ = 0, lastZ_ = 0;

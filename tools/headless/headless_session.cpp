@@ -17,6 +17,7 @@
 #include "engine/engine.h"
 #include "engine/live_objects.h"
 #include "platform/platform.h"
+#include "platform/sdl_bridge.h"
 
 namespace {
 // The length of the well-formed UTF-8 sequence at text[i], or 0 when the bytes there are not one.
@@ -173,6 +174,10 @@ void HeadlessSession::Run() {
     if (!options_.shotsFolder.empty()) std::filesystem::create_directories(options_.shotsFolder);
     if (options_.frameMs > 0) platform::UseManualClock(options_.startMs);
     platform::SetOpenRecorder(&opened_);
+    if (options_.desktopWidth > 0) {
+        platform::SimulateDesktop(options_.desktopWidth, options_.desktopHeight, options_.desktopDpi);
+    }
+    if (options_.padDrive) autoDriver_.UsePad();
 
     iLogObserverSet([this](const char* line) {
         if (std::string(line).find("cannot load") != std::string::npos) missingFiles_.push_back(line);
@@ -219,6 +224,7 @@ void HeadlessSession::Run() {
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - sendingSince_).count());
     }
     iEngineDrawingSet(-1);
+    platform::SimulateDesktop(0, 0, 0);
     wallMs_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
 
     iPresentObserverSet({});
@@ -271,7 +277,9 @@ void HeadlessSession::OnFrame() {
     }
     AiRaceFrame();
     PaceNetworkWait();
-    if (options_.autodrive) autoDriver_.Step(program_ ? program_->Race() : nullptr, injector_);
+    pads_ = iPadCount();
+    if (options_.padDrive && frames_ == 1) injector_.Pad().Attach();
+    if (options_.autodrive || options_.padDrive) autoDriver_.Step(program_ ? program_->Race() : nullptr, injector_);
     // Input for the next frame goes onto the queue now, so its pump takes it.
     // The last frame is photographed only when there is a folder for the shots.
     bool shotNext = frames_ + 1 >= options_.frames && !options_.shotsFolder.empty();
@@ -279,8 +287,10 @@ void HeadlessSession::OnFrame() {
         for (const ScriptAction& action : actions->second) {
             injector_.Push(action);
             shotNext = shotNext || action.kind == ScriptAction::Kind::Shot;
+            if (action.kind == ScriptAction::Kind::Shot) TakeWindowShotNext(action.name);
         }
     }
+    if (frames_ + 1 == options_.frames) TakeWindowShotNext("last");
     // Under --no-draw the frames that are photographed are still drawn.
     if (options_.noDraw) iEngineDrawingSet(shotNext ? -1 : 0);
     if (options_.frameMs > 0) platform::AdvanceClock(options_.frameMs / 1000.0);
@@ -320,6 +330,12 @@ void HeadlessSession::CollectEvents(const TGame& game) {
     for (size_t i = race_.events.size(); i < lines.size(); ++i) race_.events.emplace_back(frames_, lines[i]);
 }
 
+void HeadlessSession::TakeWindowShotNext(const std::string& name) {
+    if (options_.shotsFolder.empty() || options_.desktopWidth <= 0) return;
+    const std::string path = (std::filesystem::path(options_.shotsFolder) / (name + "-window.png")).string();
+    iWindowCaptureNext(path.c_str());
+}
+
 void HeadlessSession::Shoot(const std::string& name) {
     if (options_.shotsFolder.empty()) return;
     const std::string path = (std::filesystem::path(options_.shotsFolder) / (name + ".png")).string();
@@ -347,6 +363,7 @@ bool HeadlessSession::WriteReport() const {
          << "  \"camera\": [" << JsonNumber(camera_[0]) << ", " << JsonNumber(camera_[1]) << ", " << JsonNumber(camera_[2])
          << "],\n"
          << "  \"music\": " << music_ << ",\n"
+         << "  \"pads\": " << pads_ << ",\n"
          << "  \"score\": " << race_.score << ",\n"
          << "  \"lives\": " << race_.lives << ",\n"
          << "  \"level\": " << race_.level << ",\n"

@@ -49,6 +49,8 @@ private:
     void OnPresent(const char* what);
     void OnFrame();
     void Shoot(const std::string& name);
+    // Under --desktop: the next presented frame also writes "<name>-window.png".
+    void TakeWindowShotNext(const std::string& name);
     // Takes the race's new event lines, stamped with the current frame.
     void CollectEvents(const TGame& game);
     // --ai-race: builds the race in the first main-menu frame, then runs one step a frame.
@@ -86,4 +88,5 @@ private:
     // (index into MusicTracks, -1 for none).
     float camera_[3] = {0, 0, 0};
     int music_ = -1;
+    int pads_ = 0;  // game pads the game had connected at the last drawn frame
 };

@@ -93,6 +93,18 @@ void InputInjector::Push(const ScriptAction& action) {
                 SDL_PushEvent(&event);
             }
             break;
+        case ScriptAction::Kind::PadAttach:
+            pad_.Attach();
+            break;
+        case ScriptAction::Kind::PadDetach:
+            pad_.Detach();
+            break;
+        case ScriptAction::Kind::PadButton:
+            pad_.SetButton(static_cast<SDL_GameControllerButton>(action.key), action.x != 0);
+            break;
+        case ScriptAction::Kind::PadAxis:
+            pad_.SetAxis(static_cast<SDL_GameControllerAxis>(action.key), action.x);
+            break;
         case ScriptAction::Kind::Shot:
         case ScriptAction::Kind::Sample:
             break;

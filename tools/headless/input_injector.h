@@ -2,13 +2,17 @@
 #pragma once
 
 #include "input_script.h"
+#include "virtual_pad.h"
 
 class InputInjector {
 public:
-    // Pushes the event of one action onto SDL's queue for the game's window.
+    // Pushes the event of one action onto SDL's queue for the game's window; pad actions
+    // go to the virtual pad, whose events SDL makes itself.
     void Push(const ScriptAction& action);
+    VirtualPad& Pad() { return pad_; }
 
 private:
+    VirtualPad pad_;
     bool leftDown_ = false;
     int mouseX_ = 0, mouseY_ = 0;  // window client pixels of the last move
 };

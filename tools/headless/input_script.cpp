@@ -1,7 +1,35 @@
 // Parsing of runner scripts.
 #include "input_script.h"
 
+#include <SDL2/SDL.h>
+
 #include <sstream>
+
+namespace {
+// The rest of a "pad" line; false when it names no control or its value is out of range.
+bool ParsePad(std::istringstream& words, ScriptAction& action) {
+    std::string control;
+    if (!(words >> control)) return false;
+    if (control == "attach" || control == "detach") {
+        action.kind = control == "attach" ? ScriptAction::Kind::PadAttach : ScriptAction::Kind::PadDetach;
+        return true;
+    }
+    if (const auto button = SDL_GameControllerGetButtonFromString(control.c_str());
+        button != SDL_CONTROLLER_BUTTON_INVALID) {
+        std::string direction;
+        action.kind = ScriptAction::Kind::PadButton;
+        action.key = button;
+        if (!(words >> direction) || (direction != "down" && direction != "up")) return false;
+        action.x = direction == "down" ? 1 : 0;
+        return true;
+    }
+    const auto axis = SDL_GameControllerGetAxisFromString(control.c_str());
+    action.kind = ScriptAction::Kind::PadAxis;
+    action.key = axis;
+    return axis != SDL_CONTROLLER_AXIS_INVALID && static_cast<bool>(words >> action.x) && action.x >= -1 &&
+           action.x <= 1;
+}
+}  // namespace
 
 std::optional<InputScript> ParseInputScript(const std::string& text, std::string& error) {
     InputScript script;
@@ -36,6 +64,8 @@ std::optional<InputScript> ParseInputScript(const std::string& text, std::string
             action.kind = ScriptAction::Kind::Click;
         } else if (ok && verb == "sample") {
             action.kind = ScriptAction::Kind::Sample;
+        } else if (ok && verb == "pad") {
+            ok = ParsePad(words, action);
         } else if (ok && verb == "shot") {
             action.kind = ScriptAction::Kind::Shot;
             ok = static_cast<bool>(words >> action.name) && action.name.find('/') == std::string::npos;

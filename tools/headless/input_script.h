@@ -7,10 +7,11 @@
 #include <vector>
 
 struct ScriptAction {
-    enum class Kind { KeyDown, KeyUp, Mouse, Click, Shot, Sample };
+    enum class Kind { KeyDown, KeyUp, Mouse, Click, Shot, PadAttach, PadDetach, PadButton, PadAxis, Sample };
     Kind kind = Kind::Shot;
-    int key = 0;            // engine key code (classic scan code)
-    double x = 0, y = 0;    // menu units: x -16..16 left to right, y 12..-12 top to bottom
+    int key = 0;            // engine key code (classic scan code); SDL's pad button or axis number
+    double x = 0, y = 0;    // menu units: x -16..16 left to right, y 12..-12 top to bottom;
+                            // x: a pad axis's value -1..1, a pad button's 1 down, 0 up
     std::string name;       // shot name
 };
 
@@ -18,6 +19,10 @@ struct ScriptAction {
 using InputScript = std::map<int, std::vector<ScriptAction>>;
 
 // Lines: "<frame> key <code> down|up", "<frame> mouse <x> <y>", "<frame> click",
-// "<frame> shot <name>", "<frame> sample" (live engine objects and resident memory); '#' starts a comment. Returns nothing and a message naming
+// "<frame> shot <name>", "<frame> sample" (live engine objects and
+// resident memory), "<frame> pad attach|detach" (the runner's virtual game pad is
+// plugged in or pulled out), "<frame> pad <button> down|up" and "<frame> pad <axis>
+// <value>" with SDL's names (a, b, x, y, back, start, dpup, dpdown, dpleft, dpright, ...;
+// leftx, lefty, lefttrigger, righttrigger, ...) and values -1..1; '#' starts a comment. Returns nothing and a message naming
 // the line on a malformed line.
 std::optional<InputScript> ParseInputScript(const std::string& text, std::string& error);

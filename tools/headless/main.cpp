@@ -11,6 +11,9 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);
+    // The offscreen window never holds the keyboard focus, and SDL drops pad input
+    // without it unless told otherwise.
+    setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 0);
 
     std::string error;
     auto options = ParseRunnerOptions(argc, argv, error);
@@ -19,7 +22,7 @@ int main(int argc, char** argv) {
                      "pebbledash-headless: %s\nusage: pebbledash-headless [--frames N] [--frame-ms MS] [--seed N] "
                      "[--start-ms T] [--data DIR] [--script FILE] [--shots DIR] [--report FILE]\n"
                      "       [--new-game DIFFICULTY CAR] [--ai-race TRACK] [--ai-cars N] [--no-draw] [--autodrive]\n"
-                     "       [--server URL]\n",
+                     "       [--pad-drive] [--desktop WxH[@DPI]] [--server URL]\n",
                      error.c_str());
         return 2;
     }

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <string>
 
 namespace {
 template <typename T>
@@ -10,6 +11,23 @@ bool ParseNumber(const char* text, T& value) {
     const char* end = text + std::strlen(text);
     auto [ptr, ec] = std::from_chars(text, end, value);
     return ec == std::errc() && ptr == end;
+}
+
+// "WxH" or "WxH@DPI", each part a positive number.
+bool ParseDesktop(const std::string& text, RunnerOptions& options) {
+    const auto cross = text.find('x');
+    const auto at = text.find('@');
+    if (cross == std::string::npos) return false;
+    const std::string width = text.substr(0, cross);
+    const std::string height = text.substr(cross + 1, at == std::string::npos ? std::string::npos : at - cross - 1);
+    if (!ParseNumber(width.c_str(), options.desktopWidth) || !ParseNumber(height.c_str(), options.desktopHeight))
+        return false;
+    if (at != std::string::npos) {
+        int dpi = 0;
+        if (!ParseNumber(text.c_str() + at + 1, dpi) || dpi <= 0) return false;
+        options.desktopDpi = static_cast<float>(dpi);
+    }
+    return options.desktopWidth > 0 && options.desktopHeight > 0;
 }
 }  // namespace
 
@@ -23,6 +41,10 @@ std::optional<RunnerOptions> ParseRunnerOptions(int argc, char** argv, std::stri
         }
         if (name == "--autodrive") {
             options.autodrive = true;
+            continue;
+        }
+        if (name == "--pad-drive") {
+            options.padDrive = true;
             continue;
         }
         if (i + 1 >= argc) {
@@ -61,6 +83,8 @@ std::optional<RunnerOptions> ParseRunnerOptions(int argc, char** argv, std::stri
             options.seed = seed;
         } else if (name == "--start-ms") {
             ok = ParseNumber(value, options.startMs);
+        } else if (name == "--desktop") {
+            ok = ParseDesktop(value, options);
         } else if (name == "--data") {
             options.dataFolder = value;
         } else if (name == "--script") {

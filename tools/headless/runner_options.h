@@ -22,6 +22,14 @@ struct RunnerOptions {
     std::optional<int> aiRaceTrack;
     int aiCars = 7;       // --ai-cars N: cars in the AI race, 1..10
     bool autodrive = false;  // --autodrive: the test driver holds the player's driving keys
+    // --pad-drive: the test driver drives with the runner's virtual game pad instead,
+    // which is plugged in at the first frame.
+    bool padDrive = false;
+    // --desktop WxH[@DPI]: the display the game sees (full screen fills it; the window
+    // is sized for its density); each shot then also writes "<name>-window.png", the
+    // whole window with its bars.
+    int desktopWidth = 0, desktopHeight = 0;
+    float desktopDpi = 0;
     bool noDraw = false;  // --no-draw: nothing is drawn; the logic runs unchanged
     std::string server;   // --server URL: the world high-score server; the build's default when empty
 };

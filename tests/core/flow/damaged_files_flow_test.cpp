@@ -58,8 +58,8 @@ void Spoil(const fs::path& file, Damage damage, std::mt19937& random) {
     } else {
         for (char& b : bytes) b = char(random() & 0xFF);
     }
-    // The folder's files are hard links to the build's generated data: the damage goes
-    // into a new file, never into the shared one.
+    // The copy is a hard link to the build's file: a new file takes its place, or writing
+    // through the link would spoil the build's data for every later run.
     fs::remove(file);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), std::streamsize(bytes.size()));
@@ -116,6 +116,18 @@ DamagedRun RunDamaged(Damage damage, int group, const std::vector<fs::path>& fil
 }
 
 class DamagedFiles : public ::testing::TestWithParam<Damage> {};
+
+TEST(DamagedCopy, SpoilingACopyLeavesTheBuildsOwnFilesAlone) {
+    GeneratedGameFolder copy;
+    if (!copy.Fill()) GTEST_SKIP() << "no generated data";
+    const char* bin = std::getenv("PEBBLEDASH_BIN");
+    const fs::path built = fs::path(bin ? bin : ".") / "data" / "sprite.x";
+    const auto size = fs::file_size(built);
+    std::mt19937 random(1);
+    Spoil(copy.Path() / "data" / "sprite.x", Damage::Half, random);
+    EXPECT_EQ(fs::file_size(copy.Path() / "data" / "sprite.x"), size / 2);
+    EXPECT_EQ(fs::file_size(built), size);
+}
 
 TEST_P(DamagedFiles, TheGameRunsOnAndWritesAValidReport) {
     GeneratedGameFolder source;
