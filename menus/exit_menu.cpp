@@ -8,22 +8,11 @@
 #include "core/shared_objects.h"
 #include "engine/engine.h"
 #include "menus/side_panel.h"
+#include "menus/yes_no_buttons.h"
 
 namespace {
 
 constexpr const char* kForms = "data\\Forms.dat";
-
-struct ButtonLayout {
-    const char* name;
-    uint16_t baseEntry, highlightEntry;
-    double centreX;
-    double left, right, top, bottom;
-};
-
-constexpr ButtonLayout kButtons[2] = {
-    {"ExitYes", 4, 5, -3, -5.3, -0.1, -2.1, -3.3},
-    {"ExitNo", 6, 7, 3, 0.9, 6.2, -2.1, -3.3},
-};
 
 enum Key : int { kEscape = 1, kEnter = 28, kLeft = 203, kRight = 205 };
 
@@ -46,20 +35,9 @@ void TExitMenu::Build() {
     panel.SetScale(18, 12);
     panel.SetLocation(0, 0);
     panel.SetAlpha(100);
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        const ButtonLayout& layout = kButtons[i];
-        TMeshFlatButton& button = buttons[i];
-        button.hovered = false;
-        button.Build(LoadPackTexture(kForms, layout.highlightEntry), LoadPackTexture(kForms, layout.baseEntry), 7);
-        for (int which = 0; which < 2; ++which) {
-            button.SetScale(which, 8, 4);
-            button.SetLocation(which, layout.centreX, -2.5);
-        }
-        button.base.SetAlpha(100);
-        button.highlight.SetAlpha(button.highlight.alpha);
-        button.outline = RectangleOutline(layout.left, layout.top, layout.right, layout.bottom);
-        button.name = layout.name;
-    }
+    yes_no_buttons::Build(buttons, [](auto& button, EngineHandle highlight, EngineHandle base) {
+        button.Build(highlight, base, 7);
+    });
 }
 
 void TExitMenu::Rebuild() {
