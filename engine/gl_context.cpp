@@ -92,7 +92,7 @@ void GlContext::ApplyDisplay(bool fullScreen, int32_t modeCode) {
 }
 
 bool GlContext::Minimized() const {
-    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
+    return platform::WindowMinimised(window_);
 }
 
 void GlContext::DrawableSize(int* width, int* height) const {

@@ -102,8 +102,18 @@ void TranslateWindowEvent(const SDL_Event& event)
     case SDL_WINDOWEVENT_CLOSE:
         TranslateCloseRequest(window);
         break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_MINIMIZED:
+        window->minimised = true;
+        break;
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        window->minimised = false;
+        break;
     case SDL_WINDOWEVENT_RESTORED:
+        window->minimised = false;
+        Post(MessageType::Activate, window);
+        Post(MessageType::ActivateApp, window, 1);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
         Post(MessageType::Activate, window);
         Post(MessageType::ActivateApp, window, 1);
         break;

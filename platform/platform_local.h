@@ -17,6 +17,7 @@ struct Window {
     std::string className;
     bool alive = false;
     bool closeRemoved = false;  // RemoveCloseCommand: close requests are dropped
+    bool minimised = false;     // as the window's last minimise or restore event said
 };
 
 // Starts SDL's video and event subsystems once; false when no video driver works.

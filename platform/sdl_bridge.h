@@ -10,6 +10,9 @@ namespace platform {
 
 // The SDL window behind a handle (created with SDL_WINDOW_OPENGL), or nullptr.
 SDL_Window* NativeWindow(WindowHandle window);
+// Whether a window stands minimised: by SDL's flags, or by the last minimise or restore
+// event the message pump took for it (drivers without real windows send only the event).
+bool WindowMinimised(SDL_Window* native);
 
 // Input gathered from the events the message pump took. Keys are indexed by
 // SDL_Scancode. "Pressed" entries are press edges since the last ConsumeInputPresses.

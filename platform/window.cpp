@@ -65,6 +65,15 @@ SDL_Window* NativeWindow(WindowHandle window)
     return live ? live->native : nullptr;
 }
 
+bool WindowMinimised(SDL_Window* native)
+{
+    if (native == nullptr) {
+        return false;
+    }
+    const Window* record = WindowById(SDL_GetWindowID(native));
+    return (record != nullptr && record->minimised) || (SDL_GetWindowFlags(native) & SDL_WINDOW_MINIMIZED) != 0;
+}
+
 WindowHandle CreateMainWindow(const WindowConfig& config)
 {
     if (!EnsureVideo()) {

@@ -167,7 +167,13 @@ double Percentile(std::vector<double> values, double fraction) {
 }  // namespace
 
 HeadlessSession::HeadlessSession(RunnerOptions options, InputScript script)
-    : options_(std::move(options)), script_(std::move(script)) {}
+    : options_(std::move(options)), script_(std::move(script)) {
+    for (const auto& [frame, actions] : script_) {
+        for (const ScriptAction& action : actions) {
+            windowShots_ = windowShots_ || action.kind == ScriptAction::Kind::WindowSize;
+        }
+    }
+}
 
 void HeadlessSession::Run() {
     if (!options_.dataFolder.empty()) platform::SetProgramFolder(options_.dataFolder);
@@ -331,7 +337,7 @@ void HeadlessSession::CollectEvents(const TGame& game) {
 }
 
 void HeadlessSession::TakeWindowShotNext(const std::string& name) {
-    if (options_.shotsFolder.empty() || options_.desktopWidth <= 0) return;
+    if (options_.shotsFolder.empty() || (options_.desktopWidth <= 0 && !windowShots_)) return;
     const std::string path = (std::filesystem::path(options_.shotsFolder) / (name + "-window.png")).string();
     iWindowCaptureNext(path.c_str());
 }

@@ -66,6 +66,9 @@ private:
     int frames_ = 0;
     int renders_ = 0;
     bool exitRequested_ = false;
+    // Shots of the whole window too ("<name>-window.png"): on a simulated desktop, or
+    // when the script resizes the window.
+    bool windowShots_ = false;
     std::vector<std::string> missingFiles_;
     std::vector<std::string> shots_;
     std::vector<Sample> samples_;  // the script's sample lines, in frame order

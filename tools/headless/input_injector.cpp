@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <utility>
 
 #include "platform/sdl_bridge.h"
@@ -22,6 +23,20 @@ std::pair<int, int> ClientPixelsOf(SDL_Window* window, double x, double y) {
     const double px = left + (x + 16) / 32 * pictureWidth;
     const double py = top + (12 - y) / 24 * pictureHeight;
     return {static_cast<int>(std::clamp(px, 0.0, width - 1.0)), static_cast<int>(std::clamp(py, 0.0, height - 1.0))};
+}
+
+// A window event as the window manager's driver would send it.
+void PushWindowEvent(Uint32 windowId, SDL_WindowEventID what) {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.windowID = windowId;
+    event.window.event = what;
+    SDL_PushEvent(&event);
+}
+
+Uint32 RestoreLater(Uint32, void* windowId) {
+    PushWindowEvent(static_cast<Uint32>(reinterpret_cast<uintptr_t>(windowId)), SDL_WINDOWEVENT_RESTORED);
+    return 0;  // once
 }
 }  // namespace
 
@@ -104,6 +119,19 @@ void InputInjector::Push(const ScriptAction& action) {
             break;
         case ScriptAction::Kind::PadAxis:
             pad_.SetAxis(static_cast<SDL_GameControllerAxis>(action.key), action.x);
+            break;
+        case ScriptAction::Kind::WindowSize:
+            if (window) SDL_SetWindowSize(window, static_cast<int>(action.x), static_cast<int>(action.y));
+            break;
+        case ScriptAction::Kind::WindowMinimise:
+            PushWindowEvent(windowId, SDL_WINDOWEVENT_MINIMIZED);
+            // The restore comes from SDL's timer thread: a minimised game draws no frames,
+            // so no later script line would ever run.
+            SDL_AddTimer(static_cast<Uint32>(action.x), RestoreLater,
+                         reinterpret_cast<void*>(static_cast<uintptr_t>(windowId)));
+            break;
+        case ScriptAction::Kind::WindowFocus:
+            PushWindowEvent(windowId, action.x != 0 ? SDL_WINDOWEVENT_FOCUS_GAINED : SDL_WINDOWEVENT_FOCUS_LOST);
             break;
         case ScriptAction::Kind::Shot:
         case ScriptAction::Kind::Sample:

@@ -29,6 +29,26 @@ bool ParsePad(std::istringstream& words, ScriptAction& action) {
     return axis != SDL_CONTROLLER_AXIS_INVALID && static_cast<bool>(words >> action.x) && action.x >= -1 &&
            action.x <= 1;
 }
+
+// The rest of a "window" line.
+bool ParseWindow(std::istringstream& words, ScriptAction& action) {
+    std::string first;
+    if (!(words >> first)) return false;
+    if (first == "focus" || first == "blur") {
+        action.kind = ScriptAction::Kind::WindowFocus;
+        action.x = first == "focus" ? 1 : 0;
+        return true;
+    }
+    if (first == "minimise") {
+        action.kind = ScriptAction::Kind::WindowMinimise;
+        return static_cast<bool>(words >> action.x) && action.x >= 0 && action.x <= 60000;
+    }
+    // SDL takes client sizes from 1 up; larger than any display is refused too.
+    action.kind = ScriptAction::Kind::WindowSize;
+    std::istringstream width(first);
+    return static_cast<bool>(width >> action.x) && width.eof() && static_cast<bool>(words >> action.y) &&
+           action.x >= 1 && action.y >= 1 && action.x <= 16384 && action.y <= 16384;
+}
 }  // namespace
 
 std::optional<InputScript> ParseInputScript(const std::string& text, std::string& error) {
@@ -66,6 +86,8 @@ std::optional<InputScript> ParseInputScript(const std::string& text, std::string
             action.kind = ScriptAction::Kind::Sample;
         } else if (ok && verb == "pad") {
             ok = ParsePad(words, action);
+        } else if (ok && verb == "window") {
+            ok = ParseWindow(words, action);
         } else if (ok && verb == "shot") {
             action.kind = ScriptAction::Kind::Shot;
             ok = static_cast<bool>(words >> action.name) && action.name.find('/') == std::string::npos;

@@ -2,8 +2,10 @@
 // the main menu starts one, in which nobody drives or the test driver drives.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -116,7 +118,9 @@ TEST_F(RaceFlow, ARaceReportsItsCountersWhileItRunsAndItsStartShowsTheLoadingPic
         const Picture level = shot(n);
         ASSERT_EQ(level.width, 800) << "picture " << n;
         EXPECT_TRUE(SameLoadingPicture(level, shot(steps[n - 11]))) << "picture " << n << ": step " << steps[n - 11];
-        if (n > 11) EXPECT_EQ(SameLoadingPicture(level, shot(n - 1)), steps[n - 11] == steps[n - 12]) << n;
+        if (n > 11) {
+            EXPECT_EQ(SameLoadingPicture(level, shot(n - 1)), steps[n - 11] == steps[n - 12]) << n;
+        }
     }
     // The race is on screen once the level has started.
     EXPECT_FALSE(SameLoadingPicture(test_support::ReadPng(folder_ / "shots" / "last.png"), shot(8)));
@@ -181,3 +185,55 @@ TEST(RaceFlowOptions, BadNewGameArgumentsAreRefused) {
 }
 
 }  // namespace
+
+// What a window manager may do to the game's window mid-race: squeeze it to a pixel and
+// to slivers, stretch it, take the focus away and minimise it. The game goes on, draws
+// nothing while minimised, and once the window is 800 x 600 again shows the race in it
+// exactly as its picture holds it, as large as before.
+TEST_F(RaceFlow, AWindowSqueezedStretchedBlurredAndMinimisedShowsTheRaceAgainAfterwards) {
+    const fs::path script = folder_ / "window.txt";
+    {
+        std::ofstream out(script);
+        out << "40 shot before\n"
+               "41 window 1 1\n42 shot pixel\n43 window 3 2\n44 window 1200 40\n45 window 30 600\n"
+               "46 window 800 600\n47 window blur\n48 window focus\n"
+               "50 window minimise 400\n60 shot after\n";
+    }
+    const auto run = RunHeadless(folder_, "--new-game 0 3 --frame-ms 16 --start-ms 2 --frames 62 --script '" +
+                                              script.string() + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.log;
+    EXPECT_EQ(run.Number("app_state"), 4) << "still racing";
+    EXPECT_EQ(run.Number("frames"), 62);
+
+    // Minimised, the game stopped drawing until the window came back (frames are real time).
+    double longest = 0;
+    const std::string frameMs = run.List("frame_ms");
+    for (const char* at = frameMs.c_str(); *at != '\0';) {
+        char* end = nullptr;
+        const double ms = std::strtod(at + 1, &end);
+        if (end == at + 1) break;
+        longest = std::max(longest, ms);
+        at = end;
+    }
+    EXPECT_GE(longest, 390) << "no frame waited out the minimised window";
+
+    const Picture before = test_support::ReadPng(folder_ / "shots" / "before.png");
+    const Picture after = test_support::ReadPng(folder_ / "shots" / "after.png");
+    const Picture window = test_support::ReadPng(folder_ / "shots" / "after-window.png");
+    const Picture pixel = test_support::ReadPng(folder_ / "shots" / "pixel.png");
+    ASSERT_EQ(before.width, 800);
+    ASSERT_EQ(before.height, 600);
+    EXPECT_EQ(pixel.width, 1) << "a one-pixel window draws a one-pixel picture";
+    ASSERT_EQ(after.width, 800);
+    ASSERT_EQ(after.height, 600);
+    ASSERT_EQ(window.width, 800);
+    ASSERT_EQ(window.height, 600);
+    EXPECT_EQ(window.rgba, after.rgba) << "the window shows its picture whole, without bars";
+    // The grid before the start: the same scene, only the opponents' wheels and the HUD's
+    // numbers may have moved.
+    size_t same = 0;
+    for (size_t i = 0; i + 3 < before.rgba.size(); i += 4) {
+        same += std::equal(before.rgba.begin() + i, before.rgba.begin() + i + 3, after.rgba.begin() + i);
+    }
+    EXPECT_GT(same, 800u * 600u * 8 / 10);
+}
