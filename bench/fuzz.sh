@@ -9,7 +9,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(pack image wid sky spg ply saved model)
+[ ${#targets[@]} -eq 0 ] && targets=(pack image wid sky spg ply saved model share)
 
 dir="$root/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPEBBLEDASH_FUZZ=ON >/dev/null
@@ -32,6 +32,7 @@ seed_files() {
     ply) ls "$data"/data/*.ply | head -3 ;;
     saved) ls "$data"/data/settings.dat "$data"/data/records.dat 2>/dev/null ;;
     model) ls "$data"/data/*.x | head -10 ;;
+    share) ls "$data"/wdata/config.ini 2>/dev/null ;;
   esac
 }
 

@@ -5,11 +5,9 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "formats/share_description.h"
 
-// A rectangle of layout pixels: (0, 0) is the top-left corner, y grows downward.
-struct LayoutRect {
-    int32_t left = 0, top = 0, height = 0, width = 0;
-};
+using formats::LayoutRect;
 
 class TButton {
 public:

@@ -1,12 +1,13 @@
 // The closing share screen: its description file, pictures, countdown and buttons.
 #include "online/share_screen.h"
 
-#include <charconv>
 #include <cmath>
 #include <fstream>
+#include <sstream>
 
 #include "core/frame_timer.h"
 #include "core/shared_objects.h"
+#include "formats/share_description.h"
 #include "online/go_to_link.h"
 #include "platform/platform.h"
 
@@ -17,14 +18,6 @@ constexpr int kBackgroundPriority = 2;
 constexpr long double kTickSeconds = 0.013L;
 
 bool Exists(const std::string& programPath) { return platform::FileExists(platform::ResolvePath(programPath)); }
-
-std::optional<int32_t> ParseInt(std::string_view run) {
-    if (!run.empty() && run.front() == '+') run.remove_prefix(1);
-    int32_t value = 0;
-    const auto [end, error] = std::from_chars(run.data(), run.data() + run.size(), value);
-    if (run.empty() || error != std::errc() || end != run.data() + run.size()) return std::nullopt;
-    return value;
-}
 
 }  // namespace
 
@@ -41,95 +34,29 @@ void TShareScreen::Load() {
 }
 
 void TShareScreen::Read(const std::string& text) {
-    lines_.clear();
-    lines_.str(text);
-    const std::vector<int32_t> count = ReadNumbers(1);
-    buttonCount = count[0];
-    // There is always an exit button, and a count beyond the file's lines is a short file.
-    if (buttonCount < 1) usable = false;
-    backgroundPath = ReadPath();
-    ReadButtons();
-
-    const std::vector<int32_t> position = ReadNumbers(2);
-    textX = position[0];
-    textY = position[1];
-    countdown = ReadNumbers(1)[0];
-    const std::vector<int32_t> colour = ReadNumbers(3);
-    textColour = static_cast<uint32_t>(colour[0] & 0xFF) | static_cast<uint32_t>(colour[1] & 0xFF) << 8 |
-                 static_cast<uint32_t>(colour[2] & 0xFF) << 16;
-    const std::optional<std::string> word = NextLine();
-    textSizeGiven = word && *word == "TRUE";
-    if (textSizeGiven) textSize = ReadNumbers(1)[0];
-    if (!textSizeGiven && !buttons.empty()) textSize = static_cast<int32_t>(buttons.back().normalRect.height * 0.4);
-}
-
-void TShareScreen::ReadButtons() {
-    for (int32_t i = 1; i <= buttonCount && usable; ++i) {
+    const formats::ShareDescription description = formats::ReadShareDescription(text, Exists);
+    usable = description.usable;
+    buttonCount = description.buttonCount;
+    backgroundPath = description.backgroundPath;
+    buttons.clear();
+    for (const formats::ShareButtonLines& lines : description.buttons) {
         TButton button;
-        button.hoverRect = ReadRect();
-        button.normalRect = ReadRect();
-        if (i < buttonCount) {
-            button.waitRect = button.normalRect;
-            button.normalPath = ReadPath();
-            button.hoverPath = ReadPath();
-            button.waitPath = button.normalPath;
-            button.target = ReadPath();
-        } else {
-            button.waitRect = ReadRect();
-            button.normalPath = ReadPath();
-            button.hoverPath = ReadPath();
-            button.waitPath = ReadPath();
-            button.target = "exit";
-        }
+        button.hoverRect = lines.hoverRect;
+        button.normalRect = lines.normalRect;
+        button.waitRect = lines.waitRect;
+        button.hoverPath = lines.hoverPath;
+        button.normalPath = lines.normalPath;
+        button.waitPath = lines.waitPath;
+        button.target = lines.target;
         button.ready = !button.IsExit();
         buttons.push_back(std::move(button));
     }
-}
-
-std::optional<std::string> TShareScreen::NextLine() {
-    std::string line;
-    if (!usable || !std::getline(lines_, line)) {
-        usable = false;
-        return std::nullopt;
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const size_t first = line.find_first_not_of(' ');
-    line.erase(0, first == std::string::npos ? line.size() : first);
-    return line;
-}
-
-std::vector<int32_t> TShareScreen::ReadNumbers(size_t count) {
-    std::vector<int32_t> numbers(count, 0);
-    const std::optional<std::string> line = NextLine();
-    if (!line) return numbers;
-    if (line->empty()) {
-        usable = false;
-        return numbers;
-    }
-    std::string_view rest = *line;
-    for (size_t i = 0; i < count; ++i) {
-        const size_t space = rest.find(' ');
-        const std::optional<int32_t> value = ParseInt(rest.substr(0, space));
-        if (!value) {
-            usable = false;
-            return numbers;
-        }
-        numbers[i] = *value;
-        rest = space == std::string_view::npos ? std::string_view() : rest.substr(space + 1);
-    }
-    return numbers;
-}
-
-LayoutRect TShareScreen::ReadRect() {
-    const std::vector<int32_t> n = ReadNumbers(4);  // left, top, width, height
-    return LayoutRect{n[0], n[1], n[3], n[2]};
-}
-
-std::string TShareScreen::ReadPath() {
-    const std::optional<std::string> line = NextLine();
-    if (!line) return {};
-    if (line->empty() || !Exists(*line)) usable = false;
-    return *line;
+    textX = description.textX;
+    textY = description.textY;
+    countdown = description.countdown;
+    textColour = description.textColour;
+    textSizeGiven = description.textSizeGiven;
+    textSize = description.textSize;
 }
 
 void TShareScreen::Build() {

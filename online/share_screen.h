@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -40,17 +39,5 @@ public:
     void Update();
 
 private:
-    // One line with its leading spaces removed; nothing at the end of the text or once
-    // the screen is unusable (which it then becomes).
-    std::optional<std::string> NextLine();
-    // `count` numbers separated by exactly one space; a missing or malformed one stores 0
-    // and makes the screen unusable.
-    std::vector<int32_t> ReadNumbers(size_t count);
-    LayoutRect ReadRect();
-    // A picture path or link target: empty or naming no file makes the screen unusable.
-    std::string ReadPath();
-    void ReadButtons();
     void Build();
-
-    std::istringstream lines_;
 };

@@ -12,6 +12,7 @@
 #include "engine/model_import_process.h"
 #include "formats/pack_file.h"
 #include "formats/ply_mesh_file.h"
+#include "formats/share_description.h"
 #include "formats/sky_box_file.h"
 #include "formats/sphere_group_file.h"
 #include "formats/wid_font.h"
@@ -72,8 +73,17 @@ void Model(const uint8_t* data, size_t size) {
     engine::ModelImportProcess::Decode(Bytes(data, size), "data\\", &error);
 }
 
+// The closing screen's description, every path taken as an existing file so the reader goes
+// on past them. A usable description has all its buttons, the exit button last.
+void Share(const uint8_t* data, size_t size) {
+    const auto exists = [](const std::string&) { return true; };
+    const formats::ShareDescription d = formats::ReadShareDescription(Text(data, size), exists);
+    if (d.usable && (int64_t(d.buttons.size()) != d.buttonCount || d.buttons.back().target != "exit")) __builtin_trap();
+}
+
 constexpr Target kTargets[] = {{"pack", Pack}, {"image", Image}, {"wid", Wid},     {"sky", Sky},
-                               {"spg", Spg},   {"ply", Ply},     {"saved", Saved}, {"model", Model}};
+                               {"spg", Spg},   {"ply", Ply},     {"saved", Saved}, {"model", Model},
+                               {"share", Share}};
 
 }  // namespace
 

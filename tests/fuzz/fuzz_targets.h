@@ -11,7 +11,7 @@ struct Target {
     void (*run)(const uint8_t* data, size_t size);
 };
 
-// pack, image, wid, sky, spg, ply, saved, model: each reads the bytes as its file
+// pack, image, wid, sky, spg, ply, saved, model, share: each reads the bytes as its file
 // and must never read outside them, hang or stop the process.
 const Target* Targets();
 int TargetCount();
