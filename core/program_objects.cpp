@@ -40,7 +40,7 @@ ProgramObjects::ProgramObjects(ProgramOptions options)
       recordsMenu_(RecordsMenuHooks()),
       helpMenu_({OpenScreenHook()}),
       startGameMenu_({OpenScreenHook()}),
-      optionsMenu_({OpenScreenHook()}),
+      optionsMenu_({.openScreen = OpenScreenHook(), .playHoverSound = {}, .playClickSound = {}, .minimizeWindow = {}}),
       shipMenu_({OpenScreenHook()}),
       nameEntry_(NameEntryHooks(game_, [this] { exitGameMenu_.Open(); })),
       exitGameMenu_(ExitGameMenuHooks()),

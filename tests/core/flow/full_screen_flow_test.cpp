@@ -82,10 +82,14 @@ TEST_P(FullScreenFlow, ThePictureKeeps4To3AndTheStartButtonTakesTheClick) {
     const int width = height * 4 / 3;
     const int left = (window.width - width) / 2, top = (window.height - height) / 2;
     for (int y = 0; y < window.height; y += 7) {
-        if (left > 1) EXPECT_TRUE(Black(window.At(left - 2, y)) && Black(window.At(window.width - left + 1, y))) << y;
+        if (left > 1) {
+            EXPECT_TRUE(Black(window.At(left - 2, y)) && Black(window.At(window.width - left + 1, y))) << y;
+        }
     }
     for (int x = 0; x < window.width; x += 7) {
-        if (top > 1) EXPECT_TRUE(Black(window.At(x, top - 2)) && Black(window.At(x, window.height - top + 1))) << x;
+        if (top > 1) {
+            EXPECT_TRUE(Black(window.At(x, top - 2)) && Black(window.At(x, window.height - top + 1))) << x;
+        }
     }
     // The picture's own points, scaled: the wall's top-right stripes and the floor below the
     // menu are not black in either shot, and the same colour family.
