@@ -71,6 +71,8 @@ private:
     std::vector<Sample> samples_;  // the script's sample lines, in frame order
     std::vector<std::string> opened_;  // what the game asked the desktop to open
     std::vector<double> frameMs_;      // wall time of each drawn frame
+    std::vector<double> frameCpuMs_;   // the process's CPU time (all threads) of each frame
+    double lastCpuMs_ = 0;
     std::vector<double> sendingMs_;    // wall time of each stretch of AppState 26
     bool sending_ = false;
     std::chrono::steady_clock::time_point sendingSince_;
