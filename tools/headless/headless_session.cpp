@@ -332,6 +332,8 @@ void HeadlessSession::AiRaceFrame() {
         // race runs from the next frame on.
         StopMusic();
         aiRace_ = std::make_unique<AiRace>(*options_.aiRaceTrack, Shared.MainCamera, options_.aiCars);
+        aiRaceBuiltMs_ =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
         return;
     }
     aiRace_->Step();
@@ -389,6 +391,7 @@ bool HeadlessSession::WriteReport() const {
          << "  \"finishes\": " << JsonFinishes(race_.finishes) << ",\n"
          << "  \"samples\": " << JsonSamples(samples_) << ",\n"
          << "  \"sim_seconds\": " << JsonNumber(aiSeconds_) << ",\n"
+         << "  \"ai_race_built_ms\": " << aiRaceBuiltMs_ << ",\n"
          << "  \"cars\": " << JsonCars(aiCars_) << "\n"
          << "}\n";
     std::ofstream out(options_.reportFile, std::ios::binary);
