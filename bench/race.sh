@@ -8,7 +8,12 @@
 #    loading animation's pauses (Sleep) return at once, so no pause is counted;
 #  - peak memory (maximum resident set size) of each race run.
 # Frame times are wall-clock times between presented frames; the hand-driven clock only
-# fixes what the game logic sees (16 ms a frame), so the runs are repeatable.
+# fixes what the game logic sees (16 ms a frame), so the runs are repeatable. Beside them
+# the process's CPU time a frame (every thread: the game's and the software rasteriser's),
+# which other programs on the machine disturb far less than the wall clock; on a quiet
+# machine with two cores the wall time a frame is a little over half of it. The load
+# average at the start is printed: read the wall-clock figures of a loaded machine as
+# upper bounds.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 frames="${FRAMES:-1200}"     # frames of each race run; the first 200 (the intro) are left out
@@ -66,13 +71,16 @@ def peak_mb(path):
     return float("nan")
 
 cpu = next((l.split(":", 1)[1].strip() for l in open("/proc/cpuinfo") if l.startswith("model name")), platform.machine())
-print(f"machine: {cpu}, {os.cpu_count()} cores, {platform.system()} {platform.release()}, Mesa llvmpipe (offscreen)")
+print(f"machine: {cpu}, {os.cpu_count()} cores, {platform.system()} {platform.release()}, Mesa llvmpipe (offscreen); "
+      f"load average {os.getloadavg()[0]:.1f} at the start")
 print(f"race: Hard, track 1, seven opponents and the test driver, 800 x 600, frames {skip + 1}..{frames}")
 for shadows in (0, 1):
     report = json.load(open(f"{work}/race-{shadows}.json"))
     racing = report["frame_ms"][skip:]
+    cpu = report["frame_cpu_ms"][skip:]
     print(f"shadows {'on ' if shadows else 'off'}: frame time median {statistics.median(racing):.2f} ms, "
           f"p99 {percentile(racing, 0.99):.2f} ms ({len(racing)} frames); "
+          f"CPU time a frame median {statistics.median(cpu):.2f} ms, p99 {percentile(cpu, 0.99):.2f} ms; "
           f"peak memory {peak_mb(f'{work}/time-{shadows}.txt'):.0f} MB")
 starts = []
 for i in range(1, runs + 1):

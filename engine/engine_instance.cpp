@@ -140,9 +140,13 @@ void Engine::Present(const char* what) {
     context->DrawableSize(&width, &height);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(0, 0, width, height);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    picture.BlitTo(PictureRectIn(width, height));
+    // Only bars beside or above the picture need clearing.
+    const PixelRect rect = PictureRectIn(width, height);
+    if (rect.x > 0 || rect.y > 0 || rect.width < width || rect.height < height) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    picture.BlitTo(rect);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     if (!windowShotPath.empty()) {
         WritePng(windowShotPath, width, height, ReadWindowPixels(width, height));

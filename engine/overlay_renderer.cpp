@@ -65,7 +65,8 @@ void OverlayRenderer::Draw(Engine& engine) {
 }
 
 void OverlayRenderer::DrawSprites(Engine& engine) {
-    std::vector<const Sprite*> visible;
+    std::vector<const Sprite*>& visible = visible_;
+    visible.clear();
     engine.sprites.ForEach([&](EngineHandle, Sprite& sprite) {
         if (sprite.visible && sprite.model) visible.push_back(&sprite);
     });
@@ -77,11 +78,14 @@ void OverlayRenderer::DrawSprites(Engine& engine) {
         glUniform2f(program_.Uniform("uScale"), sprite->scale.x, sprite->scale.y);
         glUniform2f(program_.Uniform("uOffset"), sprite->location.x, sprite->location.y);
         for (const ModelPart& part : sprite->model->parts) {
+            // A part with no opacity leaves every pixel as it is (a faded-out cover).
+            const float alpha = sprite->color[3] * part.diffuse[3];
+            if (!(alpha > 0)) continue;
             const EngineHandle texture = engine.textures.Get(sprite->texture) ? sprite->texture : part.texture;
             glBindTexture(GL_TEXTURE_2D, engine.textures.GlName(texture));
             glUniform4f(program_.Uniform("uColor"), sprite->color[0] * part.diffuse[0],
                         sprite->color[1] * part.diffuse[1], sprite->color[2] * part.diffuse[2],
-                        sprite->color[3] * part.diffuse[3]);
+                        alpha);
             glBindVertexArray(part.vertexArray);
             glDrawElements(GL_TRIANGLES, part.indexCount, GL_UNSIGNED_INT, nullptr);
         }
@@ -95,7 +99,7 @@ void OverlayRenderer::DrawTexts(Engine& engine) {
     textStore_.Bind();
     for (const PrintedText& text : engine.texts) {
         const Font* font = engine.fonts.Get(text.font);
-        if (!font) continue;
+        if (!font || !(text.color[3] > 0)) continue;
         const Texture* atlas = engine.textures.Get(font->texture);
         textVertices_.clear();
         TextLayout::Append(*font, atlas ? atlas->width : 0, atlas ? atlas->height : 0, text, &textVertices_);

@@ -3,7 +3,8 @@
 // Overlay space spans the camera's viewport: x -16 (left) .. 16 (right), y -12
 // (bottom) .. 12 (top). Sprites draw in priority order (higher on top; ties oldest
 // first), their model's quad scaled and moved, tinted by their colour and blended
-// by its alpha. Texts draw after every sprite, in the order printed.
+// by its alpha. Texts draw after every sprite, in the order printed. A sprite part or
+// text whose alpha is 0 (or below) changes no pixel and is not drawn.
 #pragma once
 
 #include <string>
@@ -15,6 +16,7 @@
 namespace engine {
 
 class Engine;
+struct Sprite;
 
 constexpr float kOverlayHalfWidth = 16.0f;
 constexpr float kOverlayHalfHeight = 12.0f;
@@ -35,6 +37,7 @@ private:
     ShaderProgram program_;
     VertexStore textStore_;
     std::vector<float> textVertices_;
+    std::vector<const Sprite*> visible_;  // this frame's sprites, kept to spare an allocation a frame
 };
 
 }  // namespace engine

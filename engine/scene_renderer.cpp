@@ -138,14 +138,13 @@ void SceneRenderer::Draw(Engine& engine, const Camera& camera, const PixelRect& 
     glUniform1i(program_.Uniform("uTexture"), 0);
     glActiveTexture(GL_TEXTURE0);
     program_.SetMatrix("uProjection", projection.m);
-    DrawSky(engine, camera);
-
     program_.SetMatrix("uView", view.m);
     const Light& light = engine.light;
     const Vec3 direction = Normalized(light.direction);
     glUniform3f(program_.Uniform("uLightDirection"), direction.x, direction.y, direction.z);
     glUniform4fv(program_.Uniform("uLightColor"), 1, light.color);
-    std::vector<Placed> visible;
+    std::vector<Placed>& visible = visible_;
+    visible.clear();
     engine.meshes.ForEach([&](EngineHandle, Mesh& mesh) {
         if (!mesh.visible || !mesh.model) return;
         Placed placed{&mesh, mesh.location, mesh.orientation};
@@ -159,7 +158,17 @@ void SceneRenderer::Draw(Engine& engine, const Camera& camera, const PixelRect& 
     });
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
+    // The sky goes in after the opaque meshes in front of it and before anything that
+    // blends over it (see DrawSky).
+    bool skyDrawn = false;
+    const auto drawSky = [&] {
+        if (skyDrawn) return;
+        skyDrawn = true;
+        DrawSky(engine, camera);
+        program_.SetMatrix("uView", view.m);
+    };
     for (size_t i = 0; i < visible.size(); ++i) {
+        if (Stage(*visible[i].mesh) != 0) drawSky();
         if (!visible[i].mesh->shadow) {
             DrawMesh(engine, visible[i], view, aspect);
             continue;
@@ -171,6 +180,7 @@ void SceneRenderer::Draw(Engine& engine, const Camera& camera, const PixelRect& 
             program_.Use();
         }
     }
+    drawSky();
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
     effects_.Draw(engine, camera, MatMul(projection, view));
@@ -187,15 +197,20 @@ void SceneRenderer::DrawShadow(Engine& engine, const Placed& placed) {
 void SceneRenderer::DrawSky(Engine& engine, const Camera& camera) {
     const SkyBox* sky = engine.skyBoxes.Get(engine.shownSkyBox);
     if (!sky) return;
-    // The box stands round the eye and turns with the view only; it is drawn
-    // behind everything by leaving the depth buffer untouched.
+    // The box stands round the eye and turns with the view only. It is drawn behind
+    // everything: its depth is the far plane's (a depth range of 1..1) and it leaves
+    // the depth buffer untouched, so it shows exactly where no opaque mesh has drawn,
+    // as if it had been drawn first, but the pixels those meshes cover are never
+    // shaded for it.
     program_.SetMatrix("uView", MatView({}, camera.orientation).m);
     program_.SetMatrix("uModel", MatScale({10, 10, 10}).m);
     glUniform1f(program_.Uniform("uZBias"), 0);
     glUniform1i(program_.Uniform("uLit"), 0);
     glUniform4f(program_.Uniform("uColor"), 1, 1, 1, 1);
-    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
     glDepthMask(GL_FALSE);
+    glDepthRange(1, 1);
     glDisable(GL_BLEND);
     skyVertices_.Bind();
     for (int face = 0; face < 6; ++face) {
@@ -203,6 +218,7 @@ void SceneRenderer::DrawSky(Engine& engine, const Camera& camera) {
         glDrawArrays(GL_TRIANGLES, face * 6, 6);
     }
     glBindVertexArray(0);
+    glDepthRange(0, 1);
     glDepthMask(GL_TRUE);
 }
 

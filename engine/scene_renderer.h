@@ -1,5 +1,7 @@
 // SceneRenderer: draws one camera's 3D scene: the shown sky box, the visible meshes, then the effects.
 //
+// The sky box is behind everything; it is drawn after the opaque meshes that come
+// before the first shadow caster or blended mesh, only where nothing covers it.
 // Meshes draw in priority order (higher later); within one priority opaque meshes
 // first, then shadow casters (one shadow pass for each run of them, shadow_pass.h),
 // then blended meshes, then oldest first. A mesh blends when its render mode is not
@@ -10,6 +12,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/effects_renderer.h"
 #include "engine/math3d.h"
@@ -54,6 +57,7 @@ private:
     ShadowPass shadows_;
     EffectsRenderer effects_;
     VertexStore skyVertices_;
+    std::vector<Placed> visible_;  // this frame's meshes, kept to spare an allocation a frame
 };
 
 }  // namespace engine

@@ -115,13 +115,11 @@ void ShadowPass::Caster(const Model& model, int part, const Mat4& placement, flo
 void ShadowPass::End() {
     glDisable(GL_DEPTH_TEST);
     glBlendEquation(GL_FUNC_ADD);
-    glBlendFunc(GL_ZERO, GL_DST_ALPHA);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
-    Quad(1);  // the picture times the light each pixel keeps
-    glDisable(GL_BLEND);
-    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
-    Quad(1);
+    // One pass: the colour times the light each pixel keeps, and the mark back to 1.
+    glBlendFuncSeparate(GL_ZERO, GL_DST_ALPHA, GL_ONE, GL_ZERO);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    Quad(1);
+    glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
 }
 

@@ -193,6 +193,35 @@ TEST_F(SceneTest, SkyBoxShowsEachFaceInItsDirection) {
     }
 }
 
+// The sky is drawn after the opaque meshes, only where they leave the picture
+// empty, and before the blended ones, which must still blend over it.
+TEST_F(SceneTest, SkyBoxStaysBehindOpaqueMeshesAndUnderBlendedOnes) {
+    const char* names[6] = {"right", "left", "top", "bottom", "front", "back"};
+    std::string sky;
+    for (const char* name : names) sky += std::string(name) + " sky\\blue.png\n";
+    WritePng("data/sky/blue.png", 4, 4, {kBlue, kBlue, kBlue, kBlue});
+    WriteFile("data/room.sky", sky);
+    MenuCamera();
+    iSkyBoxShow(iSkyBoxCreate("data\\room.sky"));
+    WritePng("data/red.png", 4, 4, {kRed, kRed, kRed, kRed});
+    WritePng("data/white.png", 4, 4, {kWhite, kWhite, kWhite, kWhite});
+    const EngineHandle opaque = FlatImage("data\\red.png", -8, 0, 10, 15, 0);
+    iMeshRenderModeSet(opaque, 2, 1, -1, 0);
+    const EngineHandle blended = FlatImage("data\\white.png", 8, 0, 10, 15, 0);
+    iMeshAlphaSet(blended, 0.5f);
+    // An opaque mesh of a later priority covers the sky too.
+    const EngineHandle later = FlatImage("data\\red.png", 0, 6, 2, 2, 3);
+    iMeshRenderModeSet(later, 2, 1, -1, 0);
+    const Picture p = RenderAndCapture();
+    EXPECT_TRUE(Near(p.At(200, 450), 255, 0, 0));      // the opaque half
+    EXPECT_TRUE(Near(p.At(600, 450), 128, 128, 255));  // half white over the sky
+    EXPECT_TRUE(Near(p.At(400, 150), 255, 0, 0));      // the later opaque one
+    iMeshHide(opaque);
+    iMeshHide(blended);
+    iMeshHide(later);
+    EXPECT_TRUE(Near(RenderAndCapture().At(200, 450), 0, 0, 255));
+}
+
 // The sprite quad with normals facing the viewer (-z).
 const char* const kLitQuadX = R"(xof 0303txt 0032
 Mesh Lit {

@@ -74,6 +74,9 @@ private:
     std::vector<Sample> samples_;  // the script's sample lines, in frame order
     std::vector<std::string> opened_;  // what the game asked the desktop to open
     std::vector<double> frameMs_;      // wall time of each drawn frame
+    std::vector<double> frameCpuMs_;   // the process's CPU time (all threads) of each frame
+    double lastCpuMs_ = 0;
+    double aiRaceBuiltMs_ = -1;         // wall time from the start to the AI race built, -1 before
     std::vector<double> sendingMs_;    // wall time of each stretch of AppState 26
     bool sending_ = false;
     std::chrono::steady_clock::time_point sendingSince_;
