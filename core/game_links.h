@@ -17,6 +17,8 @@ struct GameLinks {
     // slide in; after a re-creation its buttons hidden until its update places them again.
     std::function<void()> arrangeMainMenu;
     std::function<void()> makeRace;            // first init phase, step 18: the race object, not built
+    // Both kinds of init phase, in the loading pauses: reads race models for at most the given ms.
+    std::function<void(uint32_t ms)> preloadRace;
     // Both kinds of init phase, between iTextureMipLevelsSet(1) and the fonts: a new share
     // screen reads its description and builds its pictures.
     std::function<void()> loadShareScreen;

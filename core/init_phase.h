@@ -21,6 +21,7 @@ public:
 private:
     void CommonSteps();
     void FirstTime();
+    void LoadingPause();
     void AfterSuspend();
     void MakeCameraAndSky();
     void MakeFonts();

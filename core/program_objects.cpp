@@ -110,6 +110,7 @@ void ProgramObjects::ConnectInitPhase() {
         mainMenu_.ParkButtons();
     };
     links_.makeRace = [this] { MakeRace(); };
+    links_.preloadRace = [](uint32_t ms) { TGame::PreloadModels(ms); };
     links_.loadShareScreen = [this] {
         shareScreen_ = std::make_unique<TShareScreen>();
         shareScreen_->Load();

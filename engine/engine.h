@@ -106,6 +106,10 @@ EngineHandle iTextureCreateFromMemory(const void* data, uint32_t size, int32_t s
 // A model file is read once and shared by every mesh and sprite made from it.
 EngineHandle iMeshCreate(const char* file);                 // every part of a ".x" file as one mesh
 EngineHandle iMeshPartCreate(const char* file, int index);  // the index-th mesh of the file
+// Reads a model file and its pictures into the shared models now, so that meshes made of it
+// later do not wait for the reading: -1 when it is ready, 0 when it cannot be read (logged
+// once, as a mesh's creation would).
+int iModelPreload(const char* file);
 void iMeshTextureSet(EngineHandle mesh, EngineHandle texture);
 void iMeshLocationSet(EngineHandle mesh, const Vec3& location);
 void iMeshScaleSet(EngineHandle mesh, float x, float y, float z);

@@ -148,6 +148,11 @@ EngineHandle iTextureCreateFromMemory(const void* data, uint32_t size, int32_t s
 
 EngineHandle iMeshCreate(const char* file) { return CreateMesh(file, -1); }
 
+int iModelPreload(const char* file) {
+    Engine* e = Engine::Active();
+    return e && file && e->models.Get(file, e->textures) ? -1 : 0;
+}
+
 EngineHandle iMeshPartCreate(const char* file, int index) {
     if (index < 0) {
         if (file) engine::EngineLog::CannotLoad(file, "negative part index");

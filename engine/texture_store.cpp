@@ -4,6 +4,7 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "engine/engine_log.h"
 #include "platform/platform.h"
@@ -35,13 +36,23 @@ EngineHandle TextureStore::CreateFromFile(const std::string& programPath) {
 }
 
 EngineHandle TextureStore::CreateFromMemory(std::span<const uint8_t> bytes, const std::string& label) {
+    // Textures live until the engine closes and only their edges are ever changed (font
+    // atlases, sky faces), so the same picture asked for again with the same levels is the
+    // same texture: the menus ask for some pictures a dozen times.
+    const ContentKey key{std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(bytes.data()),
+                                                                         bytes.size())),
+                         bytes.size(), mipLevels_};
+    auto found = byContent_.find(key);
+    if (found != byContent_.end() && textures_.Get(found->second)) return found->second;
     std::string error;
     const auto image = DecodeImage(bytes, &error);
     if (!image) {
         EngineLog::CannotLoad(label, error);
         return 0;
     }
-    return CreateFromImage(*image);
+    const EngineHandle handle = CreateFromImage(*image);
+    if (handle) byContent_[key] = handle;
+    return handle;
 }
 
 EngineHandle TextureStore::CreateFromImage(const Image& image) {

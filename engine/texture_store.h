@@ -3,7 +3,8 @@
 // Filtering follows iTextureMipLevelsSet at creation: 1 gives a single level,
 // linear, clamped at the edges (menu pictures, crisp and without seams); 0 a full
 // mip chain, repeating (surfaces whose texture coordinates tile); n > 1 at most n levels.
-// Only the OpenGL texture and its size are kept, no pixels. Block-compressed DDS
+// Only the OpenGL texture and its size are kept, no pixels. The same bytes given to
+// CreateFromMemory again, at the same level setting, give the same texture. Block-compressed DDS
 // pictures go to OpenGL compressed, with the levels their file holds.
 #pragma once
 
@@ -45,10 +46,21 @@ public:
     unsigned GlName(EngineHandle texture) const;
 
 private:
+    // A picture's bytes (a 64-bit hash and the length) and the levels it was made with.
+    struct ContentKey {
+        size_t hash = 0, size = 0;
+        int mipLevels = 0;
+        bool operator==(const ContentKey&) const = default;
+    };
+    struct ContentKeyHash {
+        size_t operator()(const ContentKey& key) const { return key.hash ^ (key.size << 1) ^ size_t(key.mipLevels); }
+    };
+
     EngineHandle CreateFromBlocks(const Image& image);
 
     HandlePool<Texture> textures_;
     std::unordered_map<std::string, EngineHandle> shared_;
+    std::unordered_map<ContentKey, EngineHandle, ContentKeyHash> byContent_;  // CreateFromMemory's textures
     unsigned white_ = 0;
     int mipLevels_ = 0;
 };

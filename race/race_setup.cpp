@@ -7,6 +7,7 @@
 #include "core/music.h"
 #include "core/race_choices.h"
 #include "core/shared_objects.h"
+#include "platform/platform.h"
 #include "race/game.h"
 
 namespace {
@@ -99,6 +100,18 @@ void TGame::SetDriversCars() {
 void TGame::PairCarsWithTrack(int slot, float wheelFriction2, float wheelFriction) {
     const TTrassa& track = *Tracks[slot - 1];
     ForEachCar([&](TCar& car) { car.PairWithTrack(slot, track.TableBody, track.Body, wheelFriction2, wheelFriction); });
+}
+
+void TGame::PreloadModels(uint32_t budgetMs) {
+    const uint64_t start = platform::PerformanceCounter();
+    const uint64_t budget = platform::PerformanceFrequency() * budgetMs / 1000;
+    std::vector<const char*> files = TCar::ModelFiles();
+    const std::vector<const char*> pickups = TBonus::ModelFiles();
+    files.insert(files.end(), pickups.begin(), pickups.end());
+    for (const char* file : files) {
+        if (platform::PerformanceCounter() - start >= budget) return;
+        iModelPreload(file);
+    }
 }
 
 void TGame::BuildRace() {

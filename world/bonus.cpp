@@ -27,6 +27,12 @@ constexpr float kShadowFadeHeight = 50.0f;
 
 }  // namespace
 
+std::vector<const char*> TBonus::ModelFiles() {
+    std::vector<const char*> files;
+    for (const KindFiles& kind : kKindFiles) files.insert(files.end(), {kind.model, kind.shadow});
+    return files;
+}
+
 void TBonus::Create(int32_t kind) {
     for (int i = 0; i < 3; ++i) {
         const EngineHandle system = iParticleCreate("data\\particle_clot.dds", 100);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "engine/engine.h"
 
@@ -18,6 +19,8 @@ enum PickupKind : int32_t {
 class TBonus {
 public:
     static constexpr int kKinds = 5;
+    // Every model file the pickups' meshes and shadows are made of.
+    static std::vector<const char*> ModelFiles();
 
     int32_t Kind = 0;  // 1..5
     Vec3 Location;     // where the pickup stands; written by the spawner

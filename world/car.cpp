@@ -24,6 +24,9 @@ constexpr float kRollingFriction = 70;
 
 constexpr const char* kModelFiles[5] = {"data\\CarBlack.x", "data\\CarBlue.x", "data\\CarGreen.x", "data\\CarRed.x",
                                         "data\\CarYellow.x"};
+constexpr const char* kShadowFile = "data\\cars_shadow.x";
+constexpr const char* kWheelFile = "data\\wheel.x";
+constexpr const char* kWheelShadowFile = "data\\wheel_shadow.x";
 constexpr Vec3 kTrailColours[5] = {{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {1, 0, 0}, {1, 1, 0}};
 // Car-local joint positions: 1 and 2 rear, 3 and 4 front (steered and driven).
 constexpr Vec3 kWheelPlaces[4] = {{-1.3f, -0.3f, 1.0f}, {-1.3f, -0.3f, -1.0f}, {1.3f, -0.3f, -0.9f}, {1.3f, -0.3f, 0.9f}};
@@ -34,6 +37,12 @@ constexpr long double kStallSpin = 3000;
 constexpr long double kStalledSpin = 400;
 
 }  // namespace
+
+std::vector<const char*> TCar::ModelFiles() {
+    std::vector<const char*> files(std::begin(kModelFiles), std::end(kModelFiles));
+    files.insert(files.end(), {kShadowFile, kWheelFile, kWheelShadowFile});
+    return files;
+}
 
 void TCar::Create(int32_t model, const BonusGrid& bonuses) {
     EngineSound = iSoundCreate("sound/16.wav", -1);
@@ -63,7 +72,7 @@ void TCar::Create(int32_t model, const BonusGrid& bonuses) {
     iBodyDampingSet(Chassis, 0, 0.999f, 0, 0.97f);
     CarMesh = known ? iBodyMeshCreate(kModelFiles[model - 1], Chassis) : 0;
     iMeshScaleSet(CarMesh, kMeshScale, kMeshScale, kMeshScale);
-    CarShadow = iMeshBodyShadowCasterCreate("data\\cars_shadow.x", Chassis, kShadowFadeHeight);
+    CarShadow = iMeshBodyShadowCasterCreate(kShadowFile, Chassis, kShadowFadeHeight);
     iMeshScaleSet(CarShadow, kMeshScale, kMeshScale, kMeshScale);
 
     for (int kind = 0; kind < TBonus::kKinds; ++kind) {
@@ -79,9 +88,9 @@ void TCar::Create(int32_t model, const BonusGrid& bonuses) {
     const Quaternion mounting = iQuaternionFromAxisAngle({0, 1, 0}, -90);
     for (int w = 0; w < 4; ++w) {
         WheelBodies[w] = iBodySGCreate("data\\wheel_.spg", kWheelMass);
-        WheelMeshes[w] = iBodyMeshCreate("data\\wheel.x", WheelBodies[w]);
+        WheelMeshes[w] = iBodyMeshCreate(kWheelFile, WheelBodies[w]);
         iMeshScaleSet(WheelMeshes[w], kMeshScale, kMeshScale, kMeshScale);
-        WheelShadows[w] = iMeshBodyShadowCasterCreate("data\\wheel_shadow.x", WheelBodies[w], kShadowFadeHeight);
+        WheelShadows[w] = iMeshBodyShadowCasterCreate(kWheelShadowFile, WheelBodies[w], kShadowFadeHeight);
         Wheels[w] = iWheelCreate(Chassis, WheelBodies[w], kWheelPlaces[w], mounting);
         iWheelSuspensionSet(Wheels[w], 1000.0f, 100.0f);
     }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "engine/engine.h"
 #include "world/bonus.h"
@@ -37,6 +38,8 @@ struct DrivingKeys {
 class TCar {
 public:
     static constexpr int kTrackSlots = 7;
+    // Every model file a car's meshes and shadows are made of.
+    static std::vector<const char*> ModelFiles();
 
     int32_t Model = 0;  // 1 black, 2 blue, 3 green, 4 red, 5 yellow
     Vec3 Location;      // chassis position: read from the engine by Update, written by the race before Reset

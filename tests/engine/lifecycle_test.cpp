@@ -181,6 +181,36 @@ TEST_F(LifecycleTest, TexturesDecodeFromMemoryAndUncompressedDds) {
     EXPECT_TRUE(Near(p.At(650, 350), 128, 128, 128, 3));
 }
 
+TEST_F(LifecycleTest, ThePictureAskedForAgainIsOneTextureAndModelsReadAheadOnce) {
+    const std::string green = PngBytes(4, 4, {kGreen, kGreen, kGreen, kGreen});
+    const std::string red = PngBytes(4, 4, {kRed, kRed, kRed, kRed});
+    iTextureMipLevelsSet(1);
+    const EngineHandle first = iTextureCreateFromMemory(green.data(), uint32_t(green.size()), 1);
+    ASSERT_NE(first, 0);
+    EXPECT_EQ(iTextureCreateFromMemory(green.data(), uint32_t(green.size()), 2), first);
+    EXPECT_NE(iTextureCreateFromMemory(red.data(), uint32_t(red.size()), 3), first);
+    EXPECT_NE(iTextureCreateFromMemory(green.data(), uint32_t(green.size() - 1), 4), first) << "a cut copy";
+    iTextureMipLevelsSet(0);
+    const EngineHandle chained = iTextureCreateFromMemory(green.data(), uint32_t(green.size()), 5);
+    EXPECT_NE(chained, 0);
+    EXPECT_NE(chained, first) << "another level setting is another texture";
+    iTextureMipLevelsSet(1);
+    log_.clear();
+    const char junk[] = "junk";
+    EXPECT_EQ(iTextureCreateFromMemory(junk, sizeof junk, 6), 0);
+    EXPECT_EQ(iTextureCreateFromMemory(junk, sizeof junk, 7), 0);
+    EXPECT_EQ(log_.size(), 2u) << "each damaged picture is still reported";
+
+    log_.clear();
+    EXPECT_EQ(iModelPreload("data\\sprite.x"), -1);
+    EXPECT_NE(iMeshCreate("data\\sprite.x"), 0);
+    EXPECT_EQ(iModelPreload("data\\missing.x"), 0);
+    EXPECT_EQ(iModelPreload(nullptr), 0);
+    EXPECT_EQ(iMeshCreate("data\\missing.x"), 0);
+    ASSERT_EQ(log_.size(), 1u) << "read ahead or not, a missing model is reported once";
+    EXPECT_NE(log_[0].find("missing.x"), std::string::npos) << log_[0];
+}
+
 TEST_F(LifecycleTest, CaptureWritesTheFourByThreePictureWithoutBars) {
     EXPECT_EQ(iFrameCapture((folder_ + "/early.png").c_str()), 0) << "nothing presented yet";
     const EngineHandle sprite = iSpriteCreate("data\\sprite.x", 0);
