@@ -107,8 +107,8 @@ EngineHandle iTextureCreateFromMemory(const void* data, uint32_t size, int32_t s
 EngineHandle iMeshCreate(const char* file);                 // every part of a ".x" file as one mesh
 EngineHandle iMeshPartCreate(const char* file, int index);  // the index-th mesh of the file
 // Reads a model file and its pictures into the shared models now, so that meshes made of it
-// later do not wait for the reading: -1 when it is ready, 0 when it cannot be read (logged
-// once, as a mesh's creation would).
+// later do not wait for the reading: -1 when it is ready, 0 when it cannot be read. A damaged
+// file is logged once, as a mesh's creation would; a missing one is left for that creation to log.
 int iModelPreload(const char* file);
 void iMeshTextureSet(EngineHandle mesh, EngineHandle texture);
 void iMeshLocationSet(EngineHandle mesh, const Vec3& location);

@@ -150,7 +150,7 @@ EngineHandle iMeshCreate(const char* file) { return CreateMesh(file, -1); }
 
 int iModelPreload(const char* file) {
     Engine* e = Engine::Active();
-    return e && file && e->models.Get(file, e->textures) ? -1 : 0;
+    return e && file && e->models.Preload(file, e->textures) ? -1 : 0;
 }
 
 EngineHandle iMeshPartCreate(const char* file, int index) {

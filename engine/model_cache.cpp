@@ -102,4 +102,9 @@ std::shared_ptr<const Model> ModelCache::Get(const std::string& programPath, Tex
     return model;
 }
 
+std::shared_ptr<const Model> ModelCache::Preload(const std::string& programPath, TextureStore& textures) {
+    if (!platform::FileExists(platform::ResolvePath(programPath))) return nullptr;
+    return Get(programPath, textures);
+}
+
 }  // namespace engine

@@ -38,6 +38,10 @@ class ModelCache {
 public:
     // The model of a file, loaded on first use; nullptr (and a log line) when it cannot be read.
     std::shared_ptr<const Model> Get(const std::string& programPath, TextureStore& textures);
+    // Reads a model ahead of its first use, as Get. A file that is not there is left for that
+    // use to report, so reading ahead logs nothing the game would not log anyway, at the moment
+    // it would (a start-up with only the start-up's files names no race model).
+    std::shared_ptr<const Model> Preload(const std::string& programPath, TextureStore& textures);
     void Clear() { models_.clear(); }
     size_t Count() const { return models_.size(); }
 
