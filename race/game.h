@@ -57,7 +57,8 @@ public:
     // One-time construction, by the first NewGame.
     void BuildRace();
     // Reads the cars' and pickups' models into the engine's shared models, one file after
-    // another until budgetMs have passed (files left over are read when the race is built).
+    // another while one as slow as the slowest so far fits into budgetMs (files left over are
+    // read when the race is built).
     static void PreloadModels(uint32_t budgetMs);
     // The engine lost all its objects (re-opened after a suspend): every sprite, sound,
     // pair, car and pickup engine object is made again and loaded tracks are reloaded.

@@ -108,9 +108,14 @@ void TGame::PreloadModels(uint32_t budgetMs) {
     std::vector<const char*> files = TCar::ModelFiles();
     const std::vector<const char*> pickups = TBonus::ModelFiles();
     files.insert(files.end(), pickups.begin(), pickups.end());
+    // A file is begun only when one as slow as the slowest so far still fits: the pause must
+    // not outlast its budget because of the reading ahead.
+    uint64_t slowest = 0;
     for (const char* file : files) {
-        if (platform::PerformanceCounter() - start >= budget) return;
+        const uint64_t begun = platform::PerformanceCounter();
+        if (begun - start + slowest >= budget) return;
         iModelPreload(file);
+        slowest = std::max(slowest, platform::PerformanceCounter() - begun);
     }
 }
 
