@@ -74,11 +74,10 @@ void InitPhase::MakeSoundsAndMusic() {
 // The progress picture stays for the pause; the race's models are read meanwhile, so the
 // pause costs no more than it did and the first race starts sooner.
 void InitPhase::LoadingPause() {
-    const uint64_t start = platform::PerformanceCounter();
+    const uint32_t start = platform::TickCount();
     if (links_.preloadRace) links_.preloadRace(kLoadingPauseMs);
-    const uint64_t frequency = platform::PerformanceFrequency();
-    const uint64_t spentMs = frequency ? (platform::PerformanceCounter() - start) * 1000 / frequency : 0;
-    if (spentMs < kLoadingPauseMs) platform::Sleep(kLoadingPauseMs - uint32_t(spentMs));
+    const uint32_t spentMs = platform::TickCount() - start;
+    if (spentMs < kLoadingPauseMs) platform::Sleep(kLoadingPauseMs - spentMs);
 }
 
 void InitPhase::FirstTime() {

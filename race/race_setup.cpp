@@ -103,19 +103,18 @@ void TGame::PairCarsWithTrack(int slot, float wheelFriction2, float wheelFrictio
 }
 
 void TGame::PreloadModels(uint32_t budgetMs) {
-    const uint64_t start = platform::PerformanceCounter();
-    const uint64_t budget = platform::PerformanceFrequency() * budgetMs / 1000;
+    const uint32_t start = platform::TickCount();
     std::vector<const char*> files = TCar::ModelFiles();
     const std::vector<const char*> pickups = TBonus::ModelFiles();
     files.insert(files.end(), pickups.begin(), pickups.end());
     // A file is begun only when one as slow as the slowest so far still fits: the pause must
     // not outlast its budget because of the reading ahead.
-    uint64_t slowest = 0;
+    uint32_t slowestMs = 0;
     for (const char* file : files) {
-        const uint64_t begun = platform::PerformanceCounter();
-        if (begun - start + slowest >= budget) return;
+        const uint32_t begun = platform::TickCount();
+        if (begun - start + slowestMs >= budgetMs) return;
         iModelPreload(file);
-        slowest = std::max(slowest, platform::PerformanceCounter() - begun);
+        slowestMs = std::max(slowestMs, platform::TickCount() - begun);
     }
 }
 
